@@ -1,0 +1,47 @@
+#include "ByteText.h"
+
+namespace common {
+
+namespace {
+bool isBlank(char byte) {
+    return static_cast<unsigned char>(byte) <= 32;
+}
+} // namespace
+
+std::string_view trimBlanks(std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && isBlank(text[first])) {
+        ++first;
+    }
+    std::size_t last = text.size();
+    while (last > first && isBlank(text[last - 1])) {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
+
+bool isGbkLeadByte(char byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    return value >= 0x81 && value <= 0xFE;
+}
+
+std::size_t gbkCharLength(std::string_view text, std::size_t pos) {
+    if (isGbkLeadByte(text[pos]) && pos + 1 < text.size()) {
+        return 2;
+    }
+    return 1;
+}
+
+std::string_view gbkPrefix(std::string_view text, std::size_t maxBytes) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t next = end + gbkCharLength(text, end);
+        if (next > maxBytes) {
+            break;
+        }
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace common

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Helpers for text held as code page 936 (GBK) bytes in std::string. Lengths and positions
+// count bytes; a double-byte character is a lead byte 0x81..0xFE followed by one more byte.
+namespace common {
+
+// Removes every leading and trailing byte of value 32 or below.
+std::string_view trimBlanks(std::string_view text);
+
+bool isGbkLeadByte(char byte);
+
+// Length in bytes of the character that starts at pos (1 or 2; 1 for a lead byte that ends
+// the text, so a damaged text never makes a caller read past its end).
+std::size_t gbkCharLength(std::string_view text, std::size_t pos);
+
+// Longest prefix of text that is at most maxBytes long and does not split a character.
+std::string_view gbkPrefix(std::string_view text, std::size_t maxBytes);
+
+} // namespace common

@@ -1,0 +1,36 @@
+#include "common/ByteText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(TrimBlanks, RemovesEveryByteUpToSpaceAtBothEnds) {
+    EXPECT_EQ(common::trimBlanks(" \t\r\n 12 \x01"), "12");
+    EXPECT_EQ(common::trimBlanks(std::string("\0a b\0", 5)), "a b");
+    EXPECT_EQ(common::trimBlanks(" \t \x1f"), "");
+    EXPECT_EQ(common::trimBlanks(""), "");
+    // GBK bytes are above 127 and are never blanks, not even the double-byte space A1 A1.
+    EXPECT_EQ(common::trimBlanks("\xa1\xa1 \xd6\xd0 "), "\xa1\xa1 \xd6\xd0");
+}
+
+TEST(GbkPrefix, NeverSplitsADoubleByteCharacter) {
+    const std::string text = "a\xd6\xd0\xce\xc4"
+                             "b"; // a, two Chinese characters, b
+    EXPECT_EQ(common::gbkPrefix(text, 0), "");
+    EXPECT_EQ(common::gbkPrefix(text, 1), "a");
+    EXPECT_EQ(common::gbkPrefix(text, 2), "a");
+    EXPECT_EQ(common::gbkPrefix(text, 3), "a\xd6\xd0");
+    EXPECT_EQ(common::gbkPrefix(text, 4), "a\xd6\xd0");
+    EXPECT_EQ(common::gbkPrefix(text, 6), text);
+    EXPECT_EQ(common::gbkPrefix(text, 100), text);
+}
+
+TEST(GbkPrefix, ALeadByteAtTheEndCountsAsOneByte) {
+    const std::string damaged = "ab\xd6";
+    EXPECT_EQ(common::gbkCharLength(damaged, 2), 1u);
+    EXPECT_EQ(common::gbkPrefix(damaged, 3), damaged);
+}
+
+} // namespace
