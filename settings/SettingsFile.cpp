@@ -1,0 +1,136 @@
+#include "SettingsFile.h"
+
+#include "ByteStream.h"
+#include "EcbStream.h"
+
+#include "common/Errors.h"
+#include "common/FileIo.h"
+#include "common/IntegerConversion.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace settings {
+
+namespace {
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// The file is read the way a text box loads it: every lone CR or LF becomes CR LF.
+std::string withCrLfBreaks(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            result += "\r\n";
+            ++i;
+        } else if (text[i] == '\r' || text[i] == '\n') {
+            result += "\r\n";
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+Key192 keyFromPassphrase(std::string_view passphrase) {
+    Key192 key{};
+    std::copy_n(passphrase.begin(), std::min(passphrase.size(), key.size()), key.begin());
+    return key;
+}
+
+std::string HexTextToBytes(std::string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size() / 2 + 1);
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const std::string_view pair = text.substr(i, 2);
+        int value = 0;
+        for (const char c : pair) {
+            const int digit = hexDigitValue(c);
+            if (digit < 0) {
+                throw EConvertError("'0x" + std::string(pair) + "' is not a valid integer value");
+            }
+            value = value * 16 + digit;
+        }
+        bytes += static_cast<char>(value);
+    }
+    return bytes;
+}
+
+std::string DecodeSettingsText(std::string_view text, std::string_view passphrase) {
+    MemoryStream source(HexTextToBytes(text));
+    std::uint8_t header[8];
+    if (source.read(header, sizeof header) < sizeof header) {
+        throw EReadError("Stream read error");
+    }
+    MemoryStream destination;
+    const std::int64_t remaining = source.size() - source.position();
+    DecryptStreamEcb(source,
+                     static_cast<std::int32_t>(std::min<std::int64_t>(
+                         remaining, std::numeric_limits<std::int32_t>::max())),
+                     keyFromPassphrase(passphrase), destination);
+    return destination.bytes();
+}
+
+std::vector<std::string> splitSettingsLines(std::string_view settingsText) {
+    std::vector<std::string> lines;
+    if (settingsText.empty()) {
+        return lines;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = settingsText.find("\r\n", start);
+        lines.emplace_back(settingsText.substr(start, end - start));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 2;
+        if (start == settingsText.size()) {
+            break;
+        }
+    }
+    return lines;
+}
+
+std::int32_t paperWidthFromLine(std::string_view line) {
+    const std::int64_t width = std::int64_t{common::strToInt(line)} * 10 - 70;
+    if (width < std::numeric_limits<std::int32_t>::min() ||
+        width > std::numeric_limits<std::int32_t>::max()) {
+        throw EConvertError("'" + std::string(line) + "' is not a valid integer value");
+    }
+    return static_cast<std::int32_t>(width);
+}
+
+const std::string& Settings::line(int k) const {
+    static const std::string missing;
+    if (k < 1 || static_cast<std::size_t>(k) > lines.size()) {
+        return missing;
+    }
+    return lines[static_cast<std::size_t>(k) - 1];
+}
+
+Settings ReadSettings(const std::filesystem::path& file) {
+    Settings settings;
+    const std::string bytes = common::readFileBytes(file);
+    settings.fileText = withCrLfBreaks(std::string_view(bytes).substr(0, bytes.find('\0')));
+    const std::string plaintext = DecodeSettingsText(settings.fileText, settingsPassphrase);
+    settings.settingsText = plaintext.substr(0, plaintext.find('\0'));
+    settings.lines = splitSettingsLines(settings.settingsText);
+    settings.paperWidth = paperWidthFromLine(settings.line(4));
+    return settings;
+}
+
+} // namespace settings
