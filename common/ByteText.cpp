@@ -20,6 +20,19 @@ std::string_view trimBlanks(std::string_view text) {
     return text.substr(first, last - first);
 }
 
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
 bool isGbkLeadByte(char byte) {
     const auto value = static_cast<unsigned char>(byte);
     return value >= 0x81 && value <= 0xFE;

@@ -11,6 +11,9 @@ namespace common {
 // Removes every leading and trailing byte of value 32 or below.
 std::string_view trimBlanks(std::string_view text);
 
+// The value of a hexadecimal digit of either case, or -1 for any other byte.
+int hexDigitValue(char c);
+
 bool isGbkLeadByte(char byte);
 
 // Length in bytes of the character that starts at pos (1 or 2; 1 for a lead byte that ends

@@ -1,5 +1,6 @@
 #include "IntegerConversion.h"
 
+#include "ByteText.h"
 #include "Errors.h"
 
 #include <string>
@@ -10,19 +11,6 @@ namespace {
 
 [[noreturn]] void fail(std::string_view text) {
     throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
-}
-
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 // Length of a hexadecimal prefix at the start of rest, or 0 when there is none.

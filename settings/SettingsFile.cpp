@@ -3,6 +3,7 @@
 #include "ByteStream.h"
 #include "EcbStream.h"
 
+#include "common/ByteText.h"
 #include "common/Errors.h"
 #include "common/FileIo.h"
 #include "common/IntegerConversion.h"
@@ -13,19 +14,6 @@
 namespace settings {
 
 namespace {
-
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 // The file is read the way a text box loads it: every lone CR or LF becomes CR LF.
 std::string withCrLfBreaks(std::string_view text) {
@@ -59,7 +47,7 @@ std::string HexTextToBytes(std::string_view text) {
         const std::string_view pair = text.substr(i, 2);
         int value = 0;
         for (const char c : pair) {
-            const int digit = hexDigitValue(c);
+            const int digit = common::hexDigitValue(c);
             if (digit < 0) {
                 throw EConvertError("'0x" + std::string(pair) + "' is not a valid integer value");
             }
