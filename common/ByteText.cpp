@@ -8,6 +8,14 @@ bool isBlank(char byte) {
 }
 } // namespace
 
+std::string withFullStop(std::string text) {
+    if (!text.empty() &&
+        static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
+        text += '.';
+    }
+    return text;
+}
+
 std::string_view trimBlanks(std::string_view text) {
     std::size_t first = 0;
     while (first < text.size() && isBlank(text[first])) {

@@ -8,6 +8,10 @@
 // count bytes; a double-byte character is a lead byte 0x81..0xFE followed by one more byte.
 namespace common {
 
+// The text with "." appended when its last byte sorts after "." (so a letter, a digit or a Chinese
+// character gets one, while ".", "!" or ")" do not).
+std::string withFullStop(std::string text);
+
 // Removes every leading and trailing byte of value 32 or below.
 std::string_view trimBlanks(std::string_view text);
 

@@ -25,7 +25,8 @@ bool takesCustomSizes(const QPrinter& printer) {
 
 } // namespace
 
-void printReport(const Report& report, QPrinter& printer, double screenPixelsPerInch) {
+void printReport(const Report& report, QPrinter& printer, double screenPixelsPerInch,
+                 const PrintProgress& progress) {
     const Page& page = report.page;
     if (!(page.width > 0) || !(page.length > 0)) {
         throw EPrintError("The ticket's paper has no width.");
@@ -57,7 +58,14 @@ void printReport(const Report& report, QPrinter& printer, double screenPixelsPer
     if (!painter.begin(&printer)) {
         throw EPrintError("The printer could not be opened.");
     }
+    const int total = static_cast<int>(pages.size());
+    const auto goOn = [&](int done) { return !progress || progress(done, total); };
     for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (!goOn(static_cast<int>(i))) {
+            printer.abort();
+            painter.end();
+            return;
+        }
         if (i > 0 && !printer.newPage()) {
             painter.end();
             throw EPrintError("The printer took no further page.");
@@ -67,6 +75,7 @@ void printReport(const Report& report, QPrinter& printer, double screenPixelsPer
     if (!painter.end()) {
         throw EPrintError("The printer could not finish the page.");
     }
+    goOn(total);
 }
 
 } // namespace report

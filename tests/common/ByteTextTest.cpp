@@ -15,6 +15,17 @@ TEST(TrimBlanks, RemovesEveryByteUpToSpaceAtBothEnds) {
     EXPECT_EQ(common::trimBlanks("\xa1\xa1 \xd6\xd0 "), "\xa1\xa1 \xd6\xd0");
 }
 
+TEST(WithFullStop, AppendsOneWhenTheLastByteSortsAfterTheStop) {
+    EXPECT_EQ(common::withFullStop("No such file or directory"), "No such file or directory.");
+    EXPECT_EQ(common::withFullStop("error 7"), "error 7.");
+    EXPECT_EQ(common::withFullStop("\xce\xc4"), "\xce\xc4.");
+    EXPECT_EQ(common::withFullStop("done."), "done.");
+    EXPECT_EQ(common::withFullStop("stop!"), "stop!");
+    EXPECT_EQ(common::withFullStop("(x)"), "(x)");
+    EXPECT_EQ(common::withFullStop("a-"), "a-");
+    EXPECT_EQ(common::withFullStop(""), "");
+}
+
 TEST(GbkPrefix, NeverSplitsADoubleByteCharacter) {
     const std::string text = "a\xd6\xd0\xce\xc4"
                              "b"; // a, two Chinese characters, b

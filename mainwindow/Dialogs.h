@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The message boxes and prompts of the program. The windows ask through this, so tests answer
+// at once instead of running a modal loop.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A question with Yes (the default) and No and a question icon; true for Yes.
+    virtual bool askYesNo(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // A notice with OK alone and no icon.
+    virtual void showNotice(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // The default error box: an error icon and OK.
+    virtual void showError(const QString& caption, const QString& text) = 0;
+};
+
+// The platform's message boxes.
+class QtDialogs final : public Dialogs {
+public:
+    bool askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
+    void showNotice(QWidget* owner, const QString& caption, const QString& text) override;
+    void showError(const QString& caption, const QString& text) override;
+};

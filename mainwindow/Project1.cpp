@@ -1,0 +1,49 @@
+// The program: the application title, the four windows in their fixed order, the main window
+// shown maximised, and the message loop.
+#include "Dialogs.h"
+#include "ProgramTexts.h"
+#include "Unit1.h"
+
+#include "draw/EntropySeedSource.h"
+#include "report/QtFonts.h"
+#include "shell/DesktopShell.h"
+#include "ticket/SystemPrintService.h"
+#include "ticket/TicketPrinting.h"
+#include "ticket/Unit2.h"
+#include "ticket/Unit3.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#ifdef _WIN32
+#include <objbase.h>
+#endif
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The shell link object needs the component-object library on this thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+#endif
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(texts::applicationTitle);
+    report::installFontSubstitutions();
+
+    QtDialogs dialogs;
+    draw::EntropySeedSource seeds;
+    shell::DesktopShell shell;
+    TForm1 form1({dialogs, seeds, shell});
+
+    TForm2 form2;
+    ticket::SystemPrintService printer;
+    TForm3 form3;
+    const common::LocalClock clock;
+    ticket::TicketPrinting printing(form2, form3, printer, clock);
+    form1.attachTicket(printing, form3);
+
+    form1.showMaximized();
+    if (form1.endRequested()) {
+        // The failed start-up still shows the window once; the loop then ends at once.
+        QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });
+    }
+    return application.exec();
+}

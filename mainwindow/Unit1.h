@@ -1,0 +1,89 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "PictureBox.h"
+#include "TextLabel.h"
+
+#include "draw/DrawQueue.h"
+#include "shell/Shell.h"
+#include "ticket/TicketPrinting.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the main window is given to reach the world: message boxes, the source of chance and the
+// desktop shell.
+struct MainServices {
+    Dialogs& dialogs;
+    draw::SeedSource& seeds;
+    shell::Shell& shell;
+};
+
+// The main window: the park's title, the big number display, the status line and the start and
+// reprint pictures on the background. Creating it runs the start-up sequence.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(MainServices services, QWidget* parent = nullptr);
+
+    // The ticket windows exist only after the main window; printing is wired in then.
+    void attachTicket(ticket::TicketPrinting& printing, TForm3& drawnLog);
+
+    // True after a failed start-up: the program is to end once the window has been shown.
+    bool endRequested() const { return endRequested_; }
+    std::int32_t paperWidth() const { return paperWidth_; }
+
+    // Controls, bottom to top.
+    PictureBox* Image1;
+    TextLabel* Label1;
+    PictureBox* Image2;
+    PictureBox* Image4;
+    TextLabel* Label2;
+    TextLabel* Label3;
+
+    // The hidden lists: the draw queue, the settings file's text and the settings lines.
+    draw::DrawQueue Memo1;
+    std::string Memo2_jiazai;
+    std::vector<std::string> Memo2_bt;
+
+    QTimer Timer1;
+    QTimer Timer2;
+    QTimer Timer3;
+
+    void Image2Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Image4Click();
+    void Label1DblClick();
+    void Label2DblClick();
+    void Label3DblClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void runStartUp();
+    void showStep();
+    void layOut();
+    void showStatus();
+    // A settings line, counted from 1; the empty text when it does not exist.
+    std::string settingsLine(std::size_t k) const;
+    ticket::TicketTexts ticketTexts() const;
+    // Loads a skin picture onto a picture control; false when it cannot be loaded.
+    static bool tryShowPicture(PictureBox* box, const char* path);
+
+    MainServices services_;
+    ticket::TicketPrinting* printing_ = nullptr;
+    TForm3* drawnLog_ = nullptr;
+    std::int32_t paperWidth_ = 0;
+    bool endRequested_ = false;
+};

@@ -1,0 +1,210 @@
+#include "MainWindowFixture.h"
+
+#include "draw/EventFiles.h"
+
+#include <QDateTime>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using testsupport::gbk;
+using testsupport::Program;
+using testsupport::Workspace;
+
+QImage shown(const PictureBox* box) {
+    return box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
+    Workspace workspace;
+    workspace.writePool({"a#1", "b#2", "c#3"});
+    Program program;
+    program.start();
+    program.form1->show();
+    TForm1& form = *program.form1;
+
+    const qint64 clicked = QDateTime::currentMSecsSinceEpoch();
+    program.printer.startedAt = clicked;
+    form.Image2Click();
+    EXPECT_FALSE(form.Image2->isEnabled());
+    EXPECT_TRUE(form.Timer1.isActive() && form.Timer2.isActive());
+    EXPECT_EQ(program.number(), "**"); // unchanged until the first flicker tick
+
+    // Flicker: only entries of the queue, the one about to be drawn included.
+    std::set<std::string> flickered;
+    while (form.Timer1.isActive()) {
+        Program::wait(5);
+        if (form.Timer1.isActive()) {
+            flickered.insert(program.number());
+        }
+    }
+    const qint64 revealed = QDateTime::currentMSecsSinceEpoch() - clicked;
+    EXPECT_GE(revealed, 480);
+    EXPECT_LE(revealed, 650);
+    flickered.erase("**");
+    for (const auto& entry : flickered) {
+        EXPECT_TRUE(entry == "a" || entry == "b" || entry == "c") << entry;
+    }
+    EXPECT_FALSE(flickered.empty());
+
+    // Revealed: the head on the display, the remainder written, the drawn picture up.
+    EXPECT_EQ(program.number(), "a");
+    EXPECT_EQ(workspace.read("skin/temp.db"), "b\r\nc\r\n");
+    EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
+    EXPECT_EQ(shown(form.Image2), testsupport::skinPicture("skin/blue/cs.png"));
+    EXPECT_TRUE(form.Timer3.isActive());
+    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_FALSE(form.Image2->isEnabled());
+
+    Program::wait(1200);
+    ASSERT_EQ(program.printer.printed.size(), 1u);
+    EXPECT_GE(program.printer.printed[0].atMilliseconds, 1480);
+    EXPECT_LE(program.printer.printed[0].atMilliseconds, 1700);
+    EXPECT_TRUE(form.Image2->isEnabled());
+    EXPECT_EQ(shown(form.Image2), testsupport::skinPicture("skin/blue/ks.png"));
+    EXPECT_FALSE(form.Timer3.isActive());
+}
+
+TEST(DrawCycle, ClicksWhileDrawingChangeNothing) {
+    Workspace workspace;
+    Program program;
+    program.start();
+    program.form1->show();
+    testsupport::clickOn(program.form1->Image2);
+    EXPECT_TRUE(program.form1->Timer1.isActive());
+    testsupport::clickOn(program.form1->Image2);
+    Program::wait(700);
+    testsupport::clickOn(program.form1->Image2);
+    Program::wait(1000);
+    testsupport::clickOn(program.form1->Image2); // enabled again: the next draw starts
+    EXPECT_TRUE(program.form1->Timer1.isActive());
+    program.form1->Timer1.stop();
+    program.form1->Timer2.stop();
+    EXPECT_EQ(program.form1->Memo1.count(), 2);
+    EXPECT_EQ(program.printer.printed.size(), 1u);
+}
+
+TEST(DrawCycle, TheLastEntryLeavesAnEmptyRemainderAndThenFinished) {
+    Workspace workspace;
+    workspace.writePool({"only"});
+    Program program;
+    program.start();
+    program.drawOnce();
+    EXPECT_EQ(program.number(), "only");
+    EXPECT_EQ(workspace.read("skin/temp.db"), "");
+    EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下0个。"));
+    program.form1->Image2Click();
+    EXPECT_EQ(program.number(), "完");
+    EXPECT_FALSE(program.form1->Timer1.isActive());
+    EXPECT_TRUE(program.form1->Image2->isEnabled());
+}
+
+TEST(DrawCycle, AnEmptyQueueShowsFinishedAtOnce) {
+    Workspace workspace;
+    workspace.writeText("skin/temp.db", "");
+    Program program;
+    program.start(false);
+    program.form1->Image2Click();
+    EXPECT_EQ(program.number(), "完");
+    EXPECT_FALSE(program.form1->Timer1.isActive());
+    Program::wait(1600);
+    EXPECT_TRUE(program.printer.printed.empty());
+    EXPECT_EQ(workspace.read("skin/temp.db"), "");
+}
+
+TEST(DrawCycle, ABlankHeadStopsTheEventWithEntriesBehindIt) {
+    Workspace workspace;
+    workspace.writeText("skin/temp.db", " \t\r\n5\r\n6\r\n");
+    Program program;
+    program.start(false);
+    program.form1->Image2Click();
+    EXPECT_EQ(program.number(), "完");
+    EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出0个，还剩下3个。"));
+    EXPECT_EQ(workspace.read("skin/temp.db"), " \t\r\n5\r\n6\r\n");
+}
+
+TEST(DrawCycle, AfterAResumeTheFirstDrawCountsOne) {
+    Workspace workspace;
+    workspace.writeText("skin/temp.db", " 8 \r\n9\r\n");
+    Program program;
+    program.start(false);
+    program.drawOnce();
+    EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下1个。"));
+    // Blanks around an entry are kept on the display and the ticket.
+    EXPECT_EQ(program.number(), " 8 ");
+    ASSERT_EQ(program.printer.printed.size(), 1u);
+    EXPECT_EQ(program.printer.printed[0].number, " 8 ");
+}
+
+TEST(DrawCycle, AFailedPrintLeavesTheStartPictureDisabledAndTheRestWorking) {
+    Workspace workspace;
+    Program program;
+    program.start();
+    program.form1->show();
+    program.printer.fail = true;
+    program.drawOnce();
+    EXPECT_FALSE(program.form1->Image2->isEnabled());
+    EXPECT_EQ(workspace.read("skin/temp.db").size(), 6u);
+    EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
+    // The log line was added before the print failed; the reprint still works.
+    EXPECT_EQ(program.form3->Memo1->toPlainText().count('\n'), 0);
+    EXPECT_FALSE(program.form3->Memo1->toPlainText().isEmpty());
+    program.printer.fail = false;
+    program.form1->Image4Click();
+    EXPECT_EQ(program.printer.printed.size(), 1u);
+    // A further click on the disabled start picture is not delivered: no draw.
+    testsupport::clickOn(program.form1->Image2);
+    EXPECT_FALSE(program.form1->Timer1.isActive());
+    EXPECT_EQ(program.form1->Memo1.count(), 2);
+}
+
+TEST(DrawCycle, AMissingPictureIsSkippedSilently) {
+    Workspace workspace;
+    Program program;
+    program.start();
+    program.form1->show();
+    workspace.remove("skin/blue/cs.png");
+    workspace.remove("skin/blue/ks.png");
+    const std::size_t boxes = program.dialogs.shown.size();
+    program.drawOnce();
+    EXPECT_EQ(program.dialogs.shown.size(), boxes);
+    // With ks.png gone the start picture goes on showing dy.png.
+    EXPECT_EQ(shown(program.form1->Image2), testsupport::skinPicture("skin/blue/dy.png"));
+    EXPECT_TRUE(program.form1->Image2->isEnabled());
+}
+
+TEST(DrawCycle, ARemainderThatCannotBeWrittenLetsTheDrawStand) {
+    Workspace workspace;
+    std::filesystem::remove_all(workspace.path("skin/temp.db"));
+    std::filesystem::create_directories(workspace.path("skin/temp.db/blocked"));
+    Program program;
+    program.start();
+    program.drawOnce();
+    EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
+    EXPECT_EQ(program.printer.printed.size(), 1u);
+}
+
+TEST(DrawCycle, ExportWritesTheQueueAtAnyTime) {
+    Workspace workspace;
+    workspace.writePool({"a#1", "b#2"});
+    Program program;
+    program.start();
+    const auto exported = draw::exportFilePath();
+    const std::string before = testsupport::readBytes(exported);
+    program.form1->Image2Click();
+    program.form1->Label2DblClick(); // during the flicker: the head is still there
+    EXPECT_EQ(testsupport::readBytes(exported), "a\r\nb\r\n");
+    Program::wait(1700);
+    program.form1->Label2DblClick();
+    EXPECT_EQ(testsupport::readBytes(exported), "b\r\n");
+    if (before == "<missing>") {
+        std::filesystem::remove(exported);
+    } else {
+        testsupport::writeBytes(exported, before);
+    }
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+#include "MainWindowFixture.h"
+
+#include "common/Codepage.h"
+#include "common/LineList.h"
+#include "settings/SettingsWriter.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QImage>
+#include <QMouseEvent>
+#include <QTimer>
+#include <stdexcept>
+
+namespace testsupport {
+
+bool FakeDialogs::askYesNo(QWidget*, const QString& caption, const QString& text) {
+    shown.push_back({"question", caption, text});
+    if (whileAsking) {
+        whileAsking();
+    }
+    return answer;
+}
+
+void FakeDialogs::showNotice(QWidget*, const QString& caption, const QString& text) {
+    shown.push_back({"notice", caption, text});
+}
+
+void FakeDialogs::showError(const QString& caption, const QString& text) {
+    shown.push_back({"error", caption, text});
+}
+
+void FakePrintService::print(const report::Report& report) {
+    if (fail) {
+        throw std::runtime_error("printer out of order");
+    }
+    printed.push_back({report.label("QRLabel1").text, report.label("QRLabel2").text,
+                       report.label("QRLabel3").text, report.label("QRLabel5").text,
+                       report.page.width, QDateTime::currentMSecsSinceEpoch() - startedAt});
+}
+
+std::tm FixedClock::now() const {
+    std::tm time{};
+    time.tm_year = 2024 - 1900;
+    time.tm_mon = 2;
+    time.tm_mday = 5;
+    time.tm_hour = 14;
+    time.tm_min = 7;
+    time.tm_sec = 9;
+    return time;
+}
+
+std::string gbk(const std::string& utf8) {
+    return common::utf8ToGbk(utf8).value();
+}
+
+void clickOn(QWidget* widget) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+namespace {
+
+void savePicture(const std::filesystem::path& path, QColor colour, int width, int height) {
+    std::filesystem::create_directories(path.parent_path());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    if (!image.save(QString::fromStdString(path.string()))) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+} // namespace
+
+Workspace::Workspace() : previous_(std::filesystem::current_path()) {
+    savePicture(folder_ / "skin/blue/BG.jpg", QColor(10, 40, 120), 80, 60);
+    savePicture(folder_ / "skin/blue/ks.png", QColor(0, 200, 0), 8, 8);
+    savePicture(folder_ / "skin/blue/dy.png", QColor(0, 0, 200), 8, 8);
+    savePicture(folder_ / "skin/blue/cs.png", QColor(200, 100, 0), 8, 8);
+    writeSettings(gbk("岚舟垂钓园"), gbk("地址：湖畔路8号"), gbk("电话：0571-8888"), "58");
+    writePool({"1", "2", "3"});
+    std::filesystem::create_directories(folder_ / "skin");
+    std::filesystem::current_path(folder_.path());
+}
+
+Workspace::~Workspace() {
+    std::filesystem::current_path(previous_);
+}
+
+void Workspace::writeSettings(const std::string& title, const std::string& remark1,
+                              const std::string& remark2, const std::string& paperWidth) {
+    std::filesystem::create_directories(folder_ / "mydb");
+    settings::WriteSettings({title, remark1, remark2, paperWidth}, folder_ / "mydb/cs.cd");
+}
+
+void Workspace::writeText(const std::string& relative, const std::string& bytes) {
+    writeBytes(folder_ / relative, bytes);
+}
+
+void Workspace::writePool(const std::vector<std::string>& lines) {
+    writeText("mydb/db.cd", common::formatLineList(lines));
+}
+
+void Workspace::remove(const std::string& relative) {
+    std::filesystem::remove(folder_ / relative);
+}
+
+std::string Workspace::read(const std::string& relative) const {
+    return readBytes(folder_ / relative);
+}
+
+QImage skinPicture(const std::string& relative) {
+    return QImage(QString::fromStdString(relative)).convertToFormat(QImage::Format_RGB32);
+}
+
+void Program::start(bool answer) {
+    dialogs.answer = answer;
+    form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell});
+    form2 = std::make_unique<TForm2>();
+    form3 = std::make_unique<TForm3>();
+    printing = std::make_unique<ticket::TicketPrinting>(*form2, *form3, printer, clock);
+    form1->attachTicket(*printing, *form3);
+    dialogs.answer = true;
+}
+
+void Program::wait(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Program::drawOnce() {
+    form1->Image2Click();
+    wait(1700);
+}
+
+QString Program::status() const {
+    return form1->Label3->text();
+}
+
+std::string Program::number() const {
+    return common::gbkToUtf8(form1->Label2->gbkText());
+}
+
+} // namespace testsupport

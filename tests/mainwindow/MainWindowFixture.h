@@ -1,0 +1,120 @@
+#pragma once
+
+#include "mainwindow/Dialogs.h"
+#include "mainwindow/Unit1.h"
+#include "shell/Shell.h"
+#include "tests/support/CounterSeedSource.h"
+#include "tests/support/TempFolder.h"
+#include "ticket/PrintService.h"
+#include "ticket/TicketPrinting.h"
+#include "ticket/Unit2.h"
+#include "ticket/Unit3.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Message boxes answered at once; every box is recorded.
+class FakeDialogs final : public Dialogs {
+public:
+    struct Shown {
+        std::string kind; // "question", "notice" or "error"
+        QString caption;
+        QString text;
+    };
+
+    bool askYesNo(QWidget*, const QString& caption, const QString& text) override;
+    void showNotice(QWidget*, const QString& caption, const QString& text) override;
+    void showError(const QString& caption, const QString& text) override;
+
+    std::vector<Shown> shown;
+    bool answer = true;
+    // Runs while a question is "open", before it is answered.
+    std::function<void()> whileAsking;
+};
+
+class FakeShell final : public shell::Shell {
+public:
+    void makeDesktopShortcut() override { ++shortcuts; }
+    void openMakerWebPage() override { ++webPages; }
+    int shortcuts = 0;
+    int webPages = 0;
+};
+
+// Records what each print would have put on paper, or fails.
+class FakePrintService final : public ticket::PrintService {
+public:
+    struct Printed {
+        std::string title, number, date, remarks;
+        double pageWidth;
+        qint64 atMilliseconds;
+    };
+    void print(const report::Report& report) override;
+    std::vector<Printed> printed;
+    bool fail = false;
+    qint64 startedAt = 0; // QDateTime milliseconds the times are measured from
+};
+
+class FixedClock final : public common::LocalClock {
+public:
+    std::tm now() const override;
+};
+
+// The files of a workspace in a fresh folder, made the current folder while the object lives.
+class Workspace {
+public:
+    Workspace();
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    std::filesystem::path path(const std::string& relative) const { return folder_ / relative; }
+    void writeSettings(const std::string& title, const std::string& remark1,
+                       const std::string& remark2, const std::string& paperWidth);
+    void writeText(const std::string& relative, const std::string& bytes);
+    void writePool(const std::vector<std::string>& lines);
+    void remove(const std::string& relative);
+    std::string read(const std::string& relative) const;
+
+private:
+    TempFolder folder_;
+    std::filesystem::path previous_;
+};
+
+// The picture a skin file holds, as the window shows it.
+QImage skinPicture(const std::string& relative);
+
+// The program's windows over a workspace, with fakes for everything that blocks or varies.
+struct Program {
+    FakeDialogs dialogs;
+    FakeShell shell;
+    CounterSeedSource seeds{0x9E3779B9u};
+    FakePrintService printer;
+    FixedClock clock;
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<ticket::TicketPrinting> printing;
+
+    // Creates the windows in their order; the start-up question gets `answer`.
+    void start(bool answer = true);
+    // Spins the event loop for the given time.
+    static void wait(int milliseconds);
+    // Clicks the start picture and waits for the whole draw to end.
+    void drawOnce();
+    QString status() const;
+    std::string number() const;
+};
+
+std::string gbk(const std::string& utf8);
+
+// A left click in the middle of the widget, delivered as the window system would: a disabled
+// widget gets none.
+void clickOn(QWidget* widget);
+
+} // namespace testsupport
