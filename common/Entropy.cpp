@@ -4,8 +4,10 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <bcrypt.h>
+// windows.h first: bcrypt.h needs its types.
 #include <windows.h>
+
+#include <bcrypt.h>
 #else
 #include <sys/random.h>
 #endif

@@ -1,6 +1,12 @@
 #include "Dialogs.h"
 
+#include "ProgramTexts.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 
 bool QtDialogs::askYesNo(QWidget* owner, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
@@ -17,4 +23,26 @@ void QtDialogs::showNotice(QWidget* owner, const QString& caption, const QString
 void QtDialogs::showError(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
     box.exec();
+}
+
+void QtDialogs::showMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, texts::applicationTitle, text, QMessageBox::Ok);
+    box.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        box.move(screen->availableGeometry().center() - box.rect().center());
+    }
+    box.exec();
+}
+
+QString QtDialogs::askPassword(QWidget* owner) {
+    QInputDialog prompt(owner);
+    prompt.setWindowTitle(texts::noticeCaption);
+    prompt.setLabelText(texts::passwordPrompt);
+    prompt.setInputMode(QInputDialog::TextInput);
+    prompt.setOkButtonText(QStringLiteral("OK"));
+    prompt.setCancelButtonText(QStringLiteral("Cancel"));
+    if (auto* edit = prompt.findChild<QLineEdit*>()) {
+        edit->setMaxLength(255);
+    }
+    return prompt.exec() == QDialog::Accepted ? prompt.textValue() : QString();
 }

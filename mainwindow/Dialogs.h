@@ -15,6 +15,12 @@ public:
     virtual void showNotice(QWidget* owner, const QString& caption, const QString& text) = 0;
     // The default error box: an error icon and OK.
     virtual void showError(const QString& caption, const QString& text) = 0;
+    // The plain message dialog of the settings window: the text, OK, no icon, the application
+    // title as caption, centred on the screen.
+    virtual void showMessage(const QString& text) = 0;
+    // The access prompt: "提示", "请输入密码：" and one edit box of at most 255 characters; the
+    // text on OK, the empty text on Cancel or close.
+    virtual QString askPassword(QWidget* owner) = 0;
 };
 
 // The platform's message boxes.
@@ -23,4 +29,6 @@ public:
     bool askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
     void showNotice(QWidget* owner, const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;
+    void showMessage(const QString& text) override;
+    QString askPassword(QWidget* owner) override;
 };

@@ -19,6 +19,10 @@ inline const QString startQuestion =
 inline const QString startFailure = QStringLiteral(u"软件加载失败，即将关闭，请稍后重试。");
 inline const QString reprintQuestion =
     QStringLiteral(u"程序即将再次打印抽取结果！点\"是\"再次打印，点\"否\"返回程序！");
+inline const QString passwordPrompt = QStringLiteral(u"请输入密码：              ");
+inline const QString accessPassword = QStringLiteral("580317");
+// The private message the main window posts to itself to mask the access prompt.
+inline constexpr int maskPasswordMessage = 0x400 + 200;
 // 完 in code page 936: the number display's text when nothing can be drawn.
 inline const std::string finishedGbk = "\xcd\xea";
 

@@ -2,15 +2,12 @@
 // shown maximised, and the message loop.
 #include "Dialogs.h"
 #include "ProgramTexts.h"
+#include "ProgramWindows.h"
 #include "Unit1.h"
 
 #include "draw/EntropySeedSource.h"
 #include "report/QtFonts.h"
 #include "shell/DesktopShell.h"
-#include "ticket/SystemPrintService.h"
-#include "ticket/TicketPrinting.h"
-#include "ticket/Unit2.h"
-#include "ticket/Unit3.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -32,13 +29,7 @@ int main(int argc, char** argv) {
     draw::EntropySeedSource seeds;
     shell::DesktopShell shell;
     TForm1 form1({dialogs, seeds, shell});
-
-    TForm2 form2;
-    ticket::SystemPrintService printer;
-    TForm3 form3;
-    const common::LocalClock clock;
-    ticket::TicketPrinting printing(form2, form3, printer, clock);
-    form1.attachTicket(printing, form3);
+    ProgramWindows others(form1, dialogs);
 
     form1.showMaximized();
     if (form1.endRequested()) {

@@ -10,9 +10,11 @@
 #include "imaging/PngDecoder.h"
 #include "settings/SettingsFile.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 
@@ -281,7 +283,56 @@ void TForm1::Image4Click() {
     }
 }
 
-void TForm1::Label1DblClick() {}
+void TForm1::attachSettingsWindow(TForm4& settingsWindow) {
+    settingsWindow_ = &settingsWindow;
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == static_cast<QEvent::Type>(texts::maskPasswordMessage)) {
+        WMMaskPassword();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TForm1::WMMaskPassword() {
+    // The form that holds the focus now is the prompt, whose modal loop delivered this message.
+    QWidget* form = QApplication::activeModalWidget();
+    if (!form) {
+        form = QApplication::activeWindow();
+    }
+    if (!form) {
+        return;
+    }
+    if (auto* edit = form->findChild<QLineEdit*>()) {
+        edit->setEchoMode(QLineEdit::Password);
+        edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    }
+}
+
+void TForm1::Label1DblClick() {
+    QCoreApplication::postEvent(this,
+                                new QEvent(static_cast<QEvent::Type>(texts::maskPasswordMessage)));
+    if (services_.dialogs.askPassword(this) != texts::accessPassword || !settingsWindow_) {
+        return;
+    }
+    try {
+        settingsWindow_->setPrintFields(
+            {settingsLine(1), settingsLine(2), settingsLine(3), settingsLine(4)});
+        settingsWindow_->exec();
+        if (const auto& saved = settingsWindow_->savedLines()) {
+            applySettings(*saved);
+        }
+    } catch (const std::exception&) {
+        // Dropped without a message.
+    }
+}
+
+void TForm1::applySettings(const settings::SettingsLines& lines) {
+    Memo2_bt.assign(lines.begin(), lines.end());
+    Label1->setGbkText(lines[0]);
+    paperWidth_ = settings::paperWidthFromLine(lines[3]);
+}
 
 void TForm1::Label2DblClick() {
     try {

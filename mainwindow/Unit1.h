@@ -5,6 +5,7 @@
 #include "TextLabel.h"
 
 #include "draw/DrawQueue.h"
+#include "settings/Unit4.h"
 #include "shell/Shell.h"
 #include "ticket/TicketPrinting.h"
 
@@ -31,8 +32,9 @@ class TForm1 : public QWidget {
 public:
     explicit TForm1(MainServices services, QWidget* parent = nullptr);
 
-    // The ticket windows exist only after the main window; printing is wired in then.
+    // The other windows exist only after the main window; they are wired in then.
     void attachTicket(ticket::TicketPrinting& printing, TForm3& drawnLog);
+    void attachSettingsWindow(TForm4& settingsWindow);
 
     // True after a failed start-up: the program is to end once the window has been shown.
     bool endRequested() const { return endRequested_; }
@@ -63,8 +65,11 @@ public:
     void Label1DblClick();
     void Label2DblClick();
     void Label3DblClick();
+    // Masks the access prompt's edit box; reached only through the posted message.
+    void WMMaskPassword();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +80,7 @@ private:
     void showStep();
     void layOut();
     void showStatus();
+    void applySettings(const settings::SettingsLines& lines);
     // A settings line, counted from 1; the empty text when it does not exist.
     std::string settingsLine(std::size_t k) const;
     ticket::TicketTexts ticketTexts() const;
@@ -84,6 +90,7 @@ private:
     MainServices services_;
     ticket::TicketPrinting* printing_ = nullptr;
     TForm3* drawnLog_ = nullptr;
+    TForm4* settingsWindow_ = nullptr;
     std::int32_t paperWidth_ = 0;
     bool endRequested_ = false;
 };

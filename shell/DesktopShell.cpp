@@ -151,18 +151,13 @@ std::string execArgument(const std::string& argument) {
 } // namespace
 
 std::string desktopEntryText(const std::filesystem::path& program) {
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=" +
-           shortcutBaseName() +
-           "\n"
-           "Exec=" +
-           entryValue(execArgument(program.string())) +
-           "\n"
-           "Path=" +
-           entryValue(program.parent_path().string()) +
-           "/\n"
-           "Terminal=false\n";
+    std::string folder = program.parent_path().string();
+    if (!folder.ends_with('/')) {
+        folder += '/';
+    }
+    return "[Desktop Entry]\nType=Application\nName=" + shortcutBaseName() +
+           "\nExec=" + entryValue(execArgument(program.string())) + "\nPath=" + entryValue(folder) +
+           "\nTerminal=false\n";
 }
 
 std::filesystem::path desktopFolder(const std::filesystem::path& home) {

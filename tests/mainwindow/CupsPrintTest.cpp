@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "mainwindow/ProgramWindows.h"
 #include "tests/support/Poppler.h"
-#include "ticket/SystemPrintService.h"
 
 #include <QDateTime>
 #include <QPrinterInfo>
@@ -75,12 +75,9 @@ TEST_F(CupsPrinting, ADrawPrintsItsTicketAndAPrintAskedForMeanwhileIsIgnored) {
     testsupport::FakeShell shell;
     testsupport::CounterSeedSource seeds;
     TForm1 form1({dialogs, seeds, shell});
-    TForm2 form2;
-    ticket::SystemPrintService printer;
-    TForm3 form3;
-    const common::LocalClock clock;
-    ticket::TicketPrinting printing(form2, form3, printer, clock);
-    form1.attachTicket(printing, form3);
+    ProgramWindows others(form1, dialogs);
+    ticket::SystemPrintService& printer = others.printer;
+    TForm2& form2 = others.form2;
     form1.show();
 
     form1.Image2Click();

@@ -31,6 +31,18 @@ void FakeDialogs::showError(const QString& caption, const QString& text) {
     shown.push_back({"error", caption, text});
 }
 
+void FakeDialogs::showMessage(const QString& text) {
+    shown.push_back({"message", {}, text});
+}
+
+QString FakeDialogs::askPassword(QWidget*) {
+    shown.push_back({"password", {}, {}});
+    if (whileAsking) {
+        whileAsking();
+    }
+    return password;
+}
+
 void FakePrintService::print(const report::Report& report) {
     if (fail) {
         throw std::runtime_error("printer out of order");
@@ -125,8 +137,10 @@ void Program::start(bool answer) {
     form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell});
     form2 = std::make_unique<TForm2>();
     form3 = std::make_unique<TForm3>();
+    form4 = std::make_unique<TForm4>(dialogs);
     printing = std::make_unique<ticket::TicketPrinting>(*form2, *form3, printer, clock);
     form1->attachTicket(*printing, *form3);
+    form1->attachSettingsWindow(*form4);
     dialogs.answer = true;
 }
 

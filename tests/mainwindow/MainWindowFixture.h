@@ -31,9 +31,12 @@ public:
     bool askYesNo(QWidget*, const QString& caption, const QString& text) override;
     void showNotice(QWidget*, const QString& caption, const QString& text) override;
     void showError(const QString& caption, const QString& text) override;
+    void showMessage(const QString& text) override;
+    QString askPassword(QWidget*) override;
 
     std::vector<Shown> shown;
     bool answer = true;
+    QString password;
     // Runs while a question is "open", before it is answered.
     std::function<void()> whileAsking;
 };
@@ -99,6 +102,7 @@ struct Program {
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm3> form3;
+    std::unique_ptr<TForm4> form4;
     std::unique_ptr<ticket::TicketPrinting> printing;
 
     // Creates the windows in their order; the start-up question gets `answer`.
