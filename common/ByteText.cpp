@@ -48,7 +48,10 @@ bool isGbkLeadByte(char byte) {
 
 std::size_t gbkCharLength(std::string_view text, std::size_t pos) {
     if (isGbkLeadByte(text[pos]) && pos + 1 < text.size()) {
-        return 2;
+        const auto trail = static_cast<unsigned char>(text[pos + 1]);
+        if (trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
+            return 2;
+        }
     }
     return 1;
 }

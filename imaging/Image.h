@@ -5,6 +5,11 @@
 
 namespace imaging {
 
+// The largest picture decoded, in pixels (about 8K by 5K): a larger one is refused before any
+// memory is taken for it, so a damaged header cannot exhaust memory.
+inline constexpr long long maxPicturePixels = 40'000'000;
+inline constexpr unsigned maxPictureSide = 16384;
+
 // A decoded picture: width × height pixels of 8-bit red, green, blue and alpha, row by row from
 // the top.
 struct Image {

@@ -90,14 +90,15 @@ bool runLibjpeg(JpegRead& read, std::string_view data) {
     jpeg_mem_src(&read.info, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&read.info, TRUE);
+    if (read.info.image_width > maxPictureSide || read.info.image_height > maxPictureSide ||
+        static_cast<long long>(read.info.image_width) * read.info.image_height > maxPicturePixels) {
+        read.message = "Image too large";
+        return false;
+    }
     const bool cmyk =
         read.info.jpeg_color_space == JCS_CMYK || read.info.jpeg_color_space == JCS_YCCK;
     read.info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&read.info);
-    if (read.info.output_width > 32768 || read.info.output_height > 32768) {
-        read.message = "Image too large";
-        return false;
-    }
     read.image.width = static_cast<int>(read.info.output_width);
     read.image.height = static_cast<int>(read.info.output_height);
     read.image.rgba.assign(std::size_t{read.info.output_width} * read.info.output_height * 4, 0);

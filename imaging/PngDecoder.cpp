@@ -55,7 +55,8 @@ bool runLibpng(PngRead& read) {
     const png_uint_32 width = png_get_image_width(read.png, read.info);
     const png_uint_32 height = png_get_image_height(read.png, read.info);
     const int colourType = png_get_color_type(read.png, read.info);
-    if (width > 32768 || height > 32768) {
+    if (width > maxPictureSide || height > maxPictureSide ||
+        static_cast<long long>(width) * height > maxPicturePixels) {
         png_error(read.png, "Image too large");
     }
 

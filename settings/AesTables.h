@@ -28,17 +28,23 @@ constexpr std::uint8_t rotateByte(std::uint8_t x, int n) {
 }
 
 constexpr std::array<std::uint8_t, 256> makeSbox() {
+    // Powers of the generator 3 give every non-zero element once; the inverse of 3^k is
+    // 3^(255 - k).
+    std::array<std::uint8_t, 256> power{};
+    std::array<std::uint8_t, 256> logarithm{};
+    std::uint8_t x = 1;
+    for (int k = 0; k < 255; ++k) {
+        power[static_cast<std::size_t>(k)] = x;
+        logarithm[x] = static_cast<std::uint8_t>(k);
+        x = multiply(x, 3);
+    }
     std::array<std::uint8_t, 256> box{};
-    for (int x = 0; x < 256; ++x) {
-        // The multiplicative inverse is x^254; 0 maps to 0.
-        std::uint8_t inverse = 1;
-        for (int i = 0; i < 254; ++i) {
-            inverse = multiply(inverse, static_cast<std::uint8_t>(x));
-        }
-        if (x == 0) {
-            inverse = 0;
-        }
-        box[static_cast<std::size_t>(x)] =
+    for (int value = 0; value < 256; ++value) {
+        const std::uint8_t inverse =
+            value == 0 ? 0
+                       : power[static_cast<std::size_t>(
+                             (255 - logarithm[static_cast<std::size_t>(value)]) % 255)];
+        box[static_cast<std::size_t>(value)] =
             static_cast<std::uint8_t>(inverse ^ rotateByte(inverse, 1) ^ rotateByte(inverse, 2) ^
                                       rotateByte(inverse, 3) ^ rotateByte(inverse, 4) ^ 0x63);
     }

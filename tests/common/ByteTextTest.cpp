@@ -38,10 +38,15 @@ TEST(GbkPrefix, NeverSplitsADoubleByteCharacter) {
     EXPECT_EQ(common::gbkPrefix(text, 100), text);
 }
 
-TEST(GbkPrefix, ALeadByteAtTheEndCountsAsOneByte) {
+TEST(GbkPrefix, ALeadByteWithoutItsTrailCountsAsOneByte) {
     const std::string damaged = "ab\xd6";
     EXPECT_EQ(common::gbkCharLength(damaged, 2), 1u);
     EXPECT_EQ(common::gbkPrefix(damaged, 3), damaged);
+    // A line break or a byte below 0x40 never trails: the break stays a break.
+    EXPECT_EQ(common::gbkCharLength("\xb7\r", 0), 1u);
+    EXPECT_EQ(common::gbkCharLength("\xb7\x7f", 0), 1u);
+    EXPECT_EQ(common::gbkCharLength("\xb7\x40", 0), 2u);
+    EXPECT_EQ(common::gbkCharLength("\x81\xfe", 0), 2u);
 }
 
 } // namespace

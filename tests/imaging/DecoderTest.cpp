@@ -212,6 +212,19 @@ TEST_F(Pictures, DamagedJpegsFailWithLibjpegsMessage) {
               "Premature end of JPEG file");
 }
 
+// A header that claims a huge picture is refused before memory is taken for it.
+TEST(HugePictures, AreRefusedFromTheirHeader) {
+    EXPECT_EQ(failureOf(imaging::decodeJpeg,
+                        readBytes(std::string(QHT_TEST_DATA) + "/pictures/huge-header.jpg")),
+              "Image too large");
+    // A PNG signature, an IHDR chunk for 20000 × 20000 RGBA and an empty IDAT, CRCs and all.
+    const std::string png =
+        std::string("\x89PNG\r\n\x1a\n", 8) +
+        std::string("\0\0\0\x0dIHDR\0\0\x4e\x20\0\0\x4e\x20\x08\x06\0\0\0", 21) +
+        "\xe3\x70\x46\x39" + std::string("\0\0\0\0IDAT\x35\xaf\x06\x1e", 12);
+    EXPECT_EQ(failureOf(imaging::decodePng, png), "Image too large");
+}
+
 TEST_F(Pictures, AMissingFileFailsWithTheFileOpenError) {
     const auto path = folder / "skin" / "blue" / "ks.png";
     try {
