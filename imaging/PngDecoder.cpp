@@ -50,6 +50,14 @@ bool runLibpng(PngRead& read) {
         return false;
     }
     png_set_read_fn(read.png, &read, &readData);
+    // No chunk of a skin picture needs more than a few megabytes; a chunk that claims more, or
+    // inflates to more, is refused instead of taking the memory.
+    png_set_chunk_malloc_max(read.png, 8u << 20);
+    png_set_user_limits(read.png, maxPictureSide, maxPictureSide);
+    // Texts, colour profiles and the like play no part in showing a skin picture: they are
+    // skipped unread, whatever size they claim.
+    static const png_byte unused[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf";
+    png_set_keep_unknown_chunks(read.png, PNG_HANDLE_CHUNK_NEVER, unused, 6);
     png_read_info(read.png, read.info);
 
     const png_uint_32 width = png_get_image_width(read.png, read.info);

@@ -217,12 +217,16 @@ TEST(HugePictures, AreRefusedFromTheirHeader) {
     EXPECT_EQ(failureOf(imaging::decodeJpeg,
                         readBytes(std::string(QHT_TEST_DATA) + "/pictures/huge-header.jpg")),
               "Image too large");
-    // A PNG signature, an IHDR chunk for 20000 × 20000 RGBA and an empty IDAT, CRCs and all.
+    // A PNG signature, an IHDR chunk for 10000 × 10000 RGBA and an empty IDAT, CRCs and all.
     const std::string png =
         std::string("\x89PNG\r\n\x1a\n", 8) +
-        std::string("\0\0\0\x0dIHDR\0\0\x4e\x20\0\0\x4e\x20\x08\x06\0\0\0", 21) +
-        "\xe3\x70\x46\x39" + std::string("\0\0\0\0IDAT\x35\xaf\x06\x1e", 12);
+        std::string("\0\0\0\x0dIHDR\0\0\x27\x10\0\0\x27\x10\x08\x06\0\0\0", 21) +
+        "\xba\x4e\x62\x27" + std::string("\0\0\0\0IDAT\x35\xaf\x06\x1e", 12);
     EXPECT_EQ(failureOf(imaging::decodePng, png), "Image too large");
+    // A text chunk claiming almost two gigabytes is skipped, not read into memory.
+    EXPECT_EQ(failureOf(imaging::decodePng,
+                        readBytes(std::string(QHT_TEST_DATA) + "/pictures/huge-chunk.png")),
+              "Read Error: the file ends early");
 }
 
 TEST_F(Pictures, AMissingFileFailsWithTheFileOpenError) {

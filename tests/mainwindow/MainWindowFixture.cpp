@@ -152,7 +152,15 @@ void Program::wait(int milliseconds) {
 
 void Program::drawOnce() {
     form1->Image2Click();
-    wait(1700);
+    waitForCycleEnd();
+}
+
+void Program::waitForCycleEnd() {
+    const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + 10000;
+    while ((form1->Timer1.isActive() || form1->Timer2.isActive() || form1->Timer3.isActive()) &&
+           QDateTime::currentMSecsSinceEpoch() < deadline) {
+        wait(10);
+    }
 }
 
 QString Program::status() const {

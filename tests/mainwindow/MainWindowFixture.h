@@ -111,6 +111,8 @@ struct Program {
     static void wait(int milliseconds);
     // Clicks the start picture and waits for the whole draw to end.
     void drawOnce();
+    // Waits until no timer of the draw cycle runs any more (ten seconds at most).
+    void waitForCycleEnd();
     QString status() const;
     std::string number() const;
 };

@@ -84,7 +84,7 @@ TEST(TicketPrinting, NoOrYesDuringTheFlickerPrintsAndLogsNothing) {
     program.form1->Image4Click(); // answered Yes while Timer1 runs
     EXPECT_TRUE(program.printer.printed.empty());
     EXPECT_TRUE(logLines(program).isEmpty());
-    Program::wait(1700);
+    program.waitForCycleEnd();
     EXPECT_EQ(program.printer.printed.size(), 1u);
 }
 
@@ -94,9 +94,11 @@ TEST(TicketPrinting, AReprintConfirmedBetweenRevealAndPrintPrintsTheNewEntryFirs
     Program program;
     program.start();
     program.form1->Image2Click();
-    Program::wait(700);
-    program.form1->Image4Click();
-    Program::wait(1000);
+    while (program.form1->Timer2.isActive()) {
+        Program::wait(5);
+    }
+    program.form1->Image4Click(); // revealed, not yet printed
+    program.waitForCycleEnd();
     ASSERT_EQ(program.printer.printed.size(), 2u);
     EXPECT_EQ(program.printer.printed[0].number, "a");
     EXPECT_EQ(program.printer.printed[1].number, "a");

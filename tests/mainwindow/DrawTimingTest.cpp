@@ -1,0 +1,68 @@
+#include "MainWindowFixture.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using testsupport::Program;
+using testsupport::Workspace;
+
+QImage shown(const PictureBox* box) {
+    return box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// With the real timers; run alone, so that a loaded machine does not stretch the half second.
+TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
+    Workspace workspace;
+    workspace.writePool({"a#1", "b#2", "c#3"});
+    Program program;
+    program.start();
+    program.form1->show();
+    TForm1& form = *program.form1;
+
+    const qint64 clicked = QDateTime::currentMSecsSinceEpoch();
+    program.printer.startedAt = clicked;
+    form.Image2Click();
+    EXPECT_FALSE(form.Image2->isEnabled());
+    EXPECT_TRUE(form.Timer1.isActive() && form.Timer2.isActive());
+    EXPECT_EQ(program.number(), "**"); // unchanged until the first flicker tick
+
+    // Flicker: only entries of the queue, the one about to be drawn included.
+    std::set<std::string> flickered;
+    while (form.Timer1.isActive()) {
+        Program::wait(5);
+        if (form.Timer1.isActive()) {
+            flickered.insert(program.number());
+        }
+    }
+    const qint64 revealed = QDateTime::currentMSecsSinceEpoch() - clicked;
+    EXPECT_GE(revealed, 480);
+    EXPECT_LE(revealed, 650);
+    flickered.erase("**");
+    for (const auto& entry : flickered) {
+        EXPECT_TRUE(entry == "a" || entry == "b" || entry == "c") << entry;
+    }
+    EXPECT_FALSE(flickered.empty());
+
+    // Revealed: the head on the display, the remainder written, the drawn picture up.
+    EXPECT_EQ(program.number(), "a");
+    EXPECT_EQ(workspace.read("skin/temp.db"), "b\r\nc\r\n");
+    EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
+    EXPECT_EQ(shown(form.Image2), testsupport::skinPicture("skin/blue/cs.png"));
+    EXPECT_TRUE(form.Timer3.isActive());
+    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_FALSE(form.Image2->isEnabled());
+
+    Program::wait(1200);
+    ASSERT_EQ(program.printer.printed.size(), 1u);
+    EXPECT_GE(program.printer.printed[0].atMilliseconds, 1480);
+    EXPECT_LE(program.printer.printed[0].atMilliseconds, 1700);
+    EXPECT_TRUE(form.Image2->isEnabled());
+    EXPECT_EQ(shown(form.Image2), testsupport::skinPicture("skin/blue/ks.png"));
+    EXPECT_FALSE(form.Timer3.isActive());
+}
+
+} // namespace

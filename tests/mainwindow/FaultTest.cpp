@@ -1,0 +1,117 @@
+#include "MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+using testsupport::Program;
+using testsupport::Workspace;
+
+// Puts a mount over the current workspace, with the workspace's files copied onto it; undone
+// (lazily, since the workspace is the current folder) when the guard goes.
+class WorkspaceMount {
+public:
+    enum class Kind { TinyTmpfs, ReadOnly };
+
+    WorkspaceMount(Workspace& workspace, Kind kind) : path_(workspace.path("mydb").parent_path()) {
+        const std::filesystem::path staging =
+            path_.parent_path() / (path_.filename().string() + ".staging");
+        std::filesystem::copy(path_, staging, std::filesystem::copy_options::recursive);
+        if (kind == Kind::TinyTmpfs) {
+            mounted_ = ::mount("tmpfs", path_.c_str(), "tmpfs", 0, "size=1m") == 0;
+            std::filesystem::copy(staging, path_,
+                                  std::filesystem::copy_options::recursive |
+                                      std::filesystem::copy_options::overwrite_existing);
+        } else {
+            mounted_ = ::mount(path_.c_str(), path_.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
+                       ::mount(nullptr, path_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                               nullptr) == 0;
+        }
+        std::filesystem::remove_all(staging);
+        std::filesystem::current_path(path_);
+    }
+    ~WorkspaceMount() {
+        if (mounted_) {
+            ::umount2(path_.c_str(), MNT_DETACH);
+        }
+    }
+    bool mounted() const { return mounted_; }
+
+    // Fills the mounted file system until nothing more fits.
+    void fill() {
+        std::ofstream filler(path_ / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size())) {
+        }
+    }
+
+private:
+    std::filesystem::path path_;
+    bool mounted_ = false;
+};
+
+void expectEverythingFailsSafely(Workspace& workspace, WorkspaceMount::Kind kind) {
+    ASSERT_EQ(::geteuid(), 0u)
+        << "mounting a tmpfs or a read-only bind needs root (CI runs as root)";
+    workspace.writeText("skin/temp.db", "2\r\n3\r\n");
+    Program program;
+    program.start(false);
+    WorkspaceMount mount(workspace, kind);
+    ASSERT_TRUE(mount.mounted());
+    if (kind == WorkspaceMount::Kind::TinyTmpfs) {
+        mount.fill();
+    }
+    const std::string settingsBefore = workspace.read("mydb/cs.cd");
+
+    // A draw still completes; the remainder on disk stays the old one, whole.
+    program.drawOnce();
+    EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下1个。"));
+    EXPECT_EQ(program.printer.printed.size(), 1u);
+    EXPECT_EQ(workspace.read("skin/temp.db"), "2\r\n3\r\n");
+
+    // The generator and Save report their failures and change nothing.
+    program.dialogs.password = QStringLiteral("580317");
+    QTimer::singleShot(0, [&] {
+        TForm4& form = *program.form4;
+        form.ComboBox1->setEditText(QStringLiteral("1"));
+        form.ComboBox2->setEditText(QStringLiteral("2000"));
+        form.Button3Click();
+        form.Edit1->setText(QStringLiteral(u"新钓场"));
+        form.Button1Click();
+        form.Button2Click();
+    });
+    program.form1->Label1DblClick();
+    QStringList messages;
+    for (const auto& shown : program.dialogs.shown) {
+        if (shown.kind == "message") {
+            messages << shown.text;
+        }
+    }
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0], QStringLiteral(u"生成出错，请查验！"));
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral(u"保存失败："))) << messages[1].toStdString();
+    EXPECT_EQ(workspace.read("mydb/db.cd"), "1\r\n2\r\n3\r\n");
+    EXPECT_EQ(workspace.read("mydb/cs.cd"), settingsBefore);
+    EXPECT_EQ(program.form1->Label1->text(), QStringLiteral(u"岚舟垂钓园"));
+    EXPECT_FALSE(std::filesystem::exists(workspace.path("skin/temp.db.tmp")));
+}
+
+TEST(Faults, ADiskThatIsFullLosesNothing) {
+    Workspace workspace;
+    expectEverythingFailsSafely(workspace, WorkspaceMount::Kind::TinyTmpfs);
+}
+
+TEST(Faults, AReadOnlyWorkspaceLosesNothing) {
+    Workspace workspace;
+    expectEverythingFailsSafely(workspace, WorkspaceMount::Kind::ReadOnly);
+}
+
+} // namespace
