@@ -14,10 +14,6 @@ using testsupport::gbk;
 using testsupport::Program;
 using testsupport::Workspace;
 
-QImage shown(const PictureBox* box) {
-    return box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 TEST(DrawCycle, ClicksWhileDrawingChangeNothing) {
     Workspace workspace;
     Program program;
@@ -122,7 +118,8 @@ TEST(DrawCycle, AMissingPictureIsSkippedSilently) {
     program.drawOnce();
     EXPECT_EQ(program.dialogs.shown.size(), boxes);
     // With ks.png gone the start picture goes on showing dy.png.
-    EXPECT_EQ(shown(program.form1->Image2), testsupport::skinPicture("skin/blue/dy.png"));
+    EXPECT_EQ(testsupport::shownPicture(program.form1->Image2),
+              testsupport::skinPicture("skin/blue/dy.png"));
     EXPECT_TRUE(program.form1->Image2->isEnabled());
 }
 

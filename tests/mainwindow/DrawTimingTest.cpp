@@ -10,10 +10,6 @@ namespace {
 using testsupport::Program;
 using testsupport::Workspace;
 
-QImage shown(const PictureBox* box) {
-    return box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 // With the real timers; run alone, so that a loaded machine does not stretch the half second.
 TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     Workspace workspace;
@@ -51,7 +47,7 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     EXPECT_EQ(program.number(), "a");
     EXPECT_EQ(workspace.read("skin/temp.db"), "b\r\nc\r\n");
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
-    EXPECT_EQ(shown(form.Image2), testsupport::skinPicture("skin/blue/cs.png"));
+    EXPECT_EQ(testsupport::shownPicture(form.Image2), testsupport::skinPicture("skin/blue/cs.png"));
     EXPECT_TRUE(form.Timer3.isActive());
     EXPECT_FALSE(form.Timer2.isActive());
     EXPECT_FALSE(form.Image2->isEnabled());
@@ -61,7 +57,7 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     EXPECT_GE(program.printer.printed[0].atMilliseconds, 1480);
     EXPECT_LE(program.printer.printed[0].atMilliseconds, 1700);
     EXPECT_TRUE(form.Image2->isEnabled());
-    EXPECT_EQ(shown(form.Image2), testsupport::skinPicture("skin/blue/ks.png"));
+    EXPECT_EQ(testsupport::shownPicture(form.Image2), testsupport::skinPicture("skin/blue/ks.png"));
     EXPECT_FALSE(form.Timer3.isActive());
 }
 

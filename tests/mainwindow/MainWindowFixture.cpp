@@ -132,6 +132,10 @@ QImage skinPicture(const std::string& relative) {
     return QImage(QString::fromStdString(relative)).convertToFormat(QImage::Format_RGB32);
 }
 
+QImage shownPicture(const PictureBox* box) {
+    return box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 void Program::start(bool answer) {
     dialogs.answer = answer;
     form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell});

@@ -91,6 +91,8 @@ private:
 
 // The picture a skin file holds, as the window shows it.
 QImage skinPicture(const std::string& relative);
+// The picture a picture control shows, in the same form.
+QImage shownPicture(const PictureBox* box);
 
 // The program's windows over a workspace, with fakes for everything that blocks or varies.
 struct Program {
