@@ -178,6 +178,11 @@ bool TForm1::tryShowPicture(PictureBox* box, const char* path) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A window restored from the task bar gets a show event from the window system too; the show
+    // step belongs to the program's own showing of the window only.
+    if (event->spontaneous()) {
+        return;
+    }
     try {
         showStep();
     } catch (const std::exception& failure) {
