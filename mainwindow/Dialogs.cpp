@@ -2,11 +2,21 @@
 
 #include "ProgramTexts.h"
 
+#include "common/Codepage.h"
+
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+
+QString failureText(const std::string& text) {
+#ifdef _WIN32
+    return QString::fromStdString(common::gbkToUtf8(text));
+#else
+    return QString::fromStdString(text);
+#endif
+}
 
 bool QtDialogs::askYesNo(QWidget* owner, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,

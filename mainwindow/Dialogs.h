@@ -2,7 +2,13 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
+
+// A failure's text, which is in the program's own bytes (UTF-8 on Linux, the ANSI code page on
+// Windows), as the windows show it.
+QString failureText(const std::string& text);
 
 // The message boxes and prompts of the program. The windows ask through this, so tests answer
 // at once instead of running a modal loop.

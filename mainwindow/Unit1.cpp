@@ -45,17 +45,6 @@ QFont labelFont(const QString& face, int characterHeight, bool bold) {
     return font;
 }
 
-// The text of a failure as the operator reads it: the program's own bytes are UTF-8 on Linux and
-// the ANSI code page on Windows.
-QString failureText(const std::exception& failure) {
-    const std::string text = common::withFullStop(failure.what());
-#ifdef _WIN32
-    return QString::fromStdString(common::gbkToUtf8(text));
-#else
-    return QString::fromStdString(text);
-#endif
-}
-
 } // namespace
 
 TForm1::TForm1(MainServices services, QWidget* parent)
@@ -186,7 +175,8 @@ void TForm1::showEvent(QShowEvent* event) {
     try {
         showStep();
     } catch (const std::exception& failure) {
-        services_.dialogs.showError(texts::applicationTitle, failureText(failure));
+        services_.dialogs.showError(texts::applicationTitle,
+                                    failureText(common::withFullStop(failure.what())));
     }
 }
 

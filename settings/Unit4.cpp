@@ -260,8 +260,7 @@ void TForm4::Button1Click() {
         settings::WriteSettings(lines);
         common::writeLineListFile(draw::poolFilePath, common::parseLineList(*pool));
     } catch (const std::exception& failure) {
-        dialogs_.showMessage(QStringLiteral(u"保存失败：") +
-                             QString::fromLocal8Bit(failure.what()));
+        dialogs_.showMessage(QStringLiteral(u"保存失败：") + failureText(failure.what()));
         return;
     }
     saved_ = lines;
