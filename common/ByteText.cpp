@@ -56,16 +56,4 @@ std::size_t gbkCharLength(std::string_view text, std::size_t pos) {
     return 1;
 }
 
-std::string_view gbkPrefix(std::string_view text, std::size_t maxBytes) {
-    std::size_t end = 0;
-    while (end < text.size()) {
-        const std::size_t next = end + gbkCharLength(text, end);
-        if (next > maxBytes) {
-            break;
-        }
-        end = next;
-    }
-    return text.substr(0, end);
-}
-
 } // namespace common

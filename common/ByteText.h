@@ -26,7 +26,4 @@ bool isGbkLeadByte(char byte);
 // never makes a caller read past its end or swallow a line break).
 std::size_t gbkCharLength(std::string_view text, std::size_t pos);
 
-// Longest prefix of text that is at most maxBytes long and does not split a character.
-std::string_view gbkPrefix(std::string_view text, std::size_t maxBytes);
-
 } // namespace common

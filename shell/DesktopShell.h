@@ -7,9 +7,6 @@
 
 namespace shell {
 
-// The program's shortcut name: 岚舟签号通, in the system's own encoding of file names.
-std::string shortcutBaseName();
-
 // The system's shell: on Windows a shell link "岚舟签号通.lnk" in the user's desktop folder and the
 // web page through ShellExecuteA; elsewhere a freedesktop launcher "岚舟签号通.desktop" in the
 // desktop folder of the XDG user dirs (else ~/Desktop) and the web page through xdg-open.

@@ -26,22 +26,9 @@ TEST(WithFullStop, AppendsOneWhenTheLastByteSortsAfterTheStop) {
     EXPECT_EQ(common::withFullStop(""), "");
 }
 
-TEST(GbkPrefix, NeverSplitsADoubleByteCharacter) {
-    const std::string text = "a\xd6\xd0\xce\xc4"
-                             "b"; // a, two Chinese characters, b
-    EXPECT_EQ(common::gbkPrefix(text, 0), "");
-    EXPECT_EQ(common::gbkPrefix(text, 1), "a");
-    EXPECT_EQ(common::gbkPrefix(text, 2), "a");
-    EXPECT_EQ(common::gbkPrefix(text, 3), "a\xd6\xd0");
-    EXPECT_EQ(common::gbkPrefix(text, 4), "a\xd6\xd0");
-    EXPECT_EQ(common::gbkPrefix(text, 6), text);
-    EXPECT_EQ(common::gbkPrefix(text, 100), text);
-}
-
-TEST(GbkPrefix, ALeadByteWithoutItsTrailCountsAsOneByte) {
+TEST(GbkCharLength, ALeadByteWithoutItsTrailCountsAsOneByte) {
     const std::string damaged = "ab\xd6";
     EXPECT_EQ(common::gbkCharLength(damaged, 2), 1u);
-    EXPECT_EQ(common::gbkPrefix(damaged, 3), damaged);
     // A line break or a byte below 0x40 never trails: the break stays a break.
     EXPECT_EQ(common::gbkCharLength("\xb7\r", 0), 1u);
     EXPECT_EQ(common::gbkCharLength("\xb7\x7f", 0), 1u);
