@@ -21,11 +21,12 @@ namespace shell {
 
 #ifdef _WIN32
 
+namespace {
+
+// 岚舟签号通 in code page 936, the system's encoding of file names there.
 std::string shortcutBaseName() {
     return "\xe1\xb0\xd6\xdb\xc7\xa9\xba\xc5\xcd\xa8";
 }
-
-namespace {
 
 std::filesystem::path ownProgramFile() {
     char path[MAX_PATH + 1] = {};
