@@ -55,6 +55,12 @@ void BM_BareWindowProcess(benchmark::State& state) {
 }
 BENCHMARK(BM_BareWindowProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same with one line of Chinese text: the fonts a window with text needs are set up.
+void BM_TextWindowProcess(benchmark::State& state) {
+    runProbe(state, {"text"});
+}
+BENCHMARK(BM_TextWindowProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_MainWindowProcess(benchmark::State& state) {
     testsupport::Workspace workspace;
     workspace.writePool(poolOf(10000));
