@@ -15,4 +15,11 @@ std::string gbkToUtf8(std::string_view gbk);
 // UTF-8 text as GBK bytes, or nothing when a character has no place in code page 936.
 std::optional<std::string> utf8ToGbk(std::string_view utf8);
 
+#ifdef _WIN32
+// Windows' own crossings, for the ANSI interfaces (CP_ACP) and file names (UTF-16). A character the
+// code page cannot hold becomes its default character.
+std::wstring wideFromCodePage(std::string_view text, unsigned codePage);
+std::string codePageFromWide(std::wstring_view wide, unsigned codePage);
+#endif
+
 } // namespace common

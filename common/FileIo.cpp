@@ -1,5 +1,6 @@
 #include "FileIo.h"
 
+#include "Codepage.h"
 #include "Errors.h"
 
 #include <cerrno>
@@ -17,7 +18,12 @@ namespace common {
 std::string fullPathText(const std::filesystem::path& path) {
     std::error_code ec;
     const std::filesystem::path full = std::filesystem::absolute(path, ec);
+#ifdef _WIN32
+    // The system's own texts are in the ANSI code page; the library's string() would be UTF-8.
+    return codePageFromWide((ec ? path : full).native(), CP_ACP);
+#else
     return (ec ? path : full).string();
+#endif
 }
 
 std::string lastSystemErrorText() {

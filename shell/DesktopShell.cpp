@@ -1,6 +1,8 @@
 #include "DesktopShell.h"
 
 #ifdef _WIN32
+#include "common/Codepage.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -23,15 +25,34 @@ namespace shell {
 
 namespace {
 
-// 岚舟签号通 in code page 936, the system's encoding of file names there.
-std::string shortcutBaseName() {
-    return "\xe1\xb0\xd6\xdb\xc7\xa9\xba\xc5\xcd\xa8";
-}
+// 岚舟签号通.lnk, whatever the ANSI code page.
+const wchar_t* const shortcutFileName = L"\u5c9a\u821f\u7b7e\u53f7\u901a.lnk";
 
 std::filesystem::path ownProgramFile() {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::filesystem::path userDesktopFolder() {
+    LPITEMIDLIST items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOPDIRECTORY, &items))) {
+        return {};
+    }
+    wchar_t folder[MAX_PATH + 1] = {};
+    const bool found = SHGetPathFromIDListW(items, folder);
+    CoTaskMemFree(items);
+    return found ? std::filesystem::path(folder) : std::filesystem::path();
 }
 
 // Everything up to and including the last "\" or ":".
@@ -39,6 +60,22 @@ std::string folderPart(const std::string& path) {
     const std::size_t end = path.find_last_of("\\:");
     return end == std::string::npos ? std::string() : path.substr(0, end + 1);
 }
+
+// COM on this thread while the scope lasts; a thread that has it already keeps it as it is.
+class ComScope {
+public:
+    ComScope() : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComScope() {
+        if (entered_) {
+            CoUninitialize();
+        }
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool entered_;
+};
 
 } // namespace
 
@@ -48,9 +85,13 @@ DesktopShell::DesktopShell(std::filesystem::path home, std::filesystem::path pro
     : home_(std::move(home)), program_(std::move(program)) {}
 
 void DesktopShell::makeDesktopShortcut() {
-    const std::string full = program_.string();
-    const std::string folder = folderPart(full);
-    const std::string target = folder + full.substr(folder.size());
+    const ComScope com;
+    const std::filesystem::path desktop = home_.empty() ? userDesktopFolder() : home_;
+    if (program_.empty() || desktop.empty()) {
+        return;
+    }
+    // The ANSI interface takes the program's path in the ANSI code page.
+    const std::string target = common::codePageFromWide(program_.native(), CP_ACP);
 
     IUnknown* object = nullptr;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr,
@@ -63,21 +104,8 @@ void DesktopShell::makeDesktopShortcut() {
     if (SUCCEEDED(object->QueryInterface(IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
         SUCCEEDED(object->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         link->SetPath(target.c_str());
-        link->SetWorkingDirectory(folder.c_str());
-        char desktop[MAX_PATH + 1] = {};
-        LPITEMIDLIST items = nullptr;
-        if (home_.empty()) {
-            SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOPDIRECTORY, &items);
-            SHGetPathFromIDListA(items, desktop);
-            CoTaskMemFree(items);
-        } else {
-            lstrcpynA(desktop, home_.string().c_str(), MAX_PATH);
-        }
-        const std::string name = std::string(desktop) + "\\" + shortcutBaseName() + ".lnk";
-        const int length = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(length), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide.data(), length);
-        file->Save(wide.c_str(), FALSE);
+        link->SetWorkingDirectory(folderPart(target).c_str());
+        file->Save((desktop / shortcutFileName).c_str(), FALSE);
     }
     if (file) {
         file->Release();

@@ -13,7 +13,7 @@ namespace shell {
 class DesktopShell final : public Shell {
 public:
     DesktopShell();
-    // For tests: another home folder and program file.
+    // For tests: another home folder (on Windows the desktop folder itself) and program file.
     DesktopShell(std::filesystem::path home, std::filesystem::path program);
 
     void makeDesktopShortcut() override;

@@ -26,6 +26,13 @@ TEST(Codepage, MarksBytesThatAreNotGbk) {
               "a\xef\xbf\xbd"
               "b");
     EXPECT_EQ(common::gbkToUtf8("a\xd6"), "a\xef\xbf\xbd");
+    // A lead byte before a line break stands alone; the break survives.
+    EXPECT_EQ(common::gbkToUtf8("\xd6\r\n\xd6\xd0"), "\xef\xbf\xbd\r\n\xe4\xb8\xad");
+}
+
+TEST(Codepage, TakesTheEuroSignOfCodePage936) {
+    EXPECT_EQ(common::gbkToUtf8("\x80"), "\xe2\x82\xac");
+    EXPECT_EQ(common::utf8ToGbk("\xe2\x82\xac"), "\x80");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "common/LineList.h"
 #include "common/Errors.h"
 #include "common/FileIo.h"
+#include "tests/support/SystemTexts.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -97,8 +98,8 @@ TEST(LineListFile, AMissingFileFailsWithItsFullPathAndTheReason) {
         common::readLineListFile(path);
         FAIL() << "read a missing file";
     } catch (const EFOpenError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Cannot open file \"" + path.string() + "\". No such file or directory");
+        EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + path.string() + "\". " +
+                                                 testsupport::missingFileReason());
     }
 }
 

@@ -1,23 +1,29 @@
 #include "common/ReplaceFile.h"
+#include "RewrittenQueues.h"
+#include "common/Codepage.h"
 #include "common/Errors.h"
 #include "common/LineList.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/SystemTexts.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <chrono>
 #include <random>
 #include <set>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
+#include <thread>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 
 using testsupport::readBytes;
 
-TEST(ReplaceFile, CreatesAndReplacesTheWholeFileLeavingNoTemporary) {
+TEST(FileReplacement, CreatesAndReplacesTheWholeFileLeavingNoTemporary) {
     testsupport::TempFolder folder;
     const auto path = folder / "temp.db";
     common::replaceFile(path, "1\r\n2\r\n3\r\n");
@@ -29,19 +35,27 @@ TEST(ReplaceFile, CreatesAndReplacesTheWholeFileLeavingNoTemporary) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
-TEST(ReplaceFile, AMissingFolderFailsWithTheTargetNamed) {
+TEST(FileReplacement, AMissingFolderFailsWithTheTargetNamedInTheSystemsEncoding) {
     testsupport::TempFolder folder;
-    const auto path = folder / "skin" / "temp.db";
+    const auto path = folder / u8"钓场" / "temp.db";
+#ifdef _WIN32
+    // The folder's name in code page 936, the system's ANSI encoding there.
+    const std::string expectedPath =
+        common::codePageFromWide(std::filesystem::absolute(folder.path()).native(), CP_ACP) +
+        "\\\xb5\xf6\xb3\xa1\\temp.db";
+#else
+    const std::string expectedPath = path.string();
+#endif
     try {
         common::replaceFile(path, "1\r\n");
         FAIL() << "wrote into a missing folder";
     } catch (const EFCreateError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Cannot create file \"" + path.string() + "\". No such file or directory");
+        EXPECT_EQ(std::string(error.what()), "Cannot create file \"" + expectedPath + "\". " +
+                                                 testsupport::missingFolderReason());
     }
 }
 
-TEST(ReplaceFile, AFailedReplacementLeavesTheOldFileAndNoTemporary) {
+TEST(FileReplacement, AFailedReplacementLeavesTheOldFileAndNoTemporary) {
     testsupport::TempFolder folder;
     // A folder cannot be renamed over, so the new content never lands.
     const auto target = folder / "target";
@@ -53,36 +67,28 @@ TEST(ReplaceFile, AFailedReplacementLeavesTheOldFileAndNoTemporary) {
 
 // A writer killed at random moments never leaves a half-written file behind: whatever is on
 // disk after the kill is one of the queues that were written, whole.
-TEST(ReplaceFile, AKilledWriterNeverLeavesAHalfWrittenFile) {
+TEST(FileReplacement, AKilledWriterNeverLeavesAHalfWrittenFile) {
     testsupport::TempFolder folder;
     const auto path = folder / "temp.db";
-    std::vector<std::vector<std::string>> queues;
+    const auto queues = rewrittenQueues();
     std::set<std::string> written;
-    for (int length = 0; length < 6; ++length) {
-        std::vector<std::string> queue;
-        for (int i = 0; i < 200 * length; ++i) {
-            queue.push_back(std::to_string(length * 1000 + i));
-        }
+    for (const auto& queue : queues) {
         written.insert(common::formatLineList(queue));
-        queues.push_back(std::move(queue));
     }
+    const std::string first = common::formatLineList(queues[0]);
     common::writeLineListFile(path, queues[0]);
 
     std::mt19937 random(7);
     int killedWhileWriting = 0;
     for (int round = 0; round < 300; ++round) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (std::size_t i = 0;; ++i) {
-                common::writeLineListFile(path, queues[i % queues.size()]);
-            }
+        testsupport::ChildProcess writer(QHT_REWRITE_FOREVER, {path.string()});
+        // The writer starts with another queue; its first change shows it is at work.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (readBytes(path) == first && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::yield();
         }
-        usleep(200 + random() % 3000);
-        kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status));
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+        ASSERT_TRUE(writer.kill()) << "the writer ended on its own";
         killedWhileWriting += std::filesystem::exists(folder / "temp.db.tmp") ? 1 : 0;
         const std::string content = readBytes(path);
         ASSERT_TRUE(written.count(content) == 1)

@@ -141,4 +141,24 @@ TEST(EventFilePaths, AreTheProgramsRelativePathsAndAnAbsoluteExport) {
     EXPECT_EQ(draw::exportFilePath().filename(), "lzreport.txt");
 }
 
+#ifdef _WIN32
+// The export lands in the root of drive C:, where the park's staff have always found it. A file
+// already there is put back as it was.
+TEST(EventFilePaths, TheExportIsWrittenToTheRootOfDriveC) {
+    const std::filesystem::path exported = draw::exportFilePath();
+    EXPECT_EQ(exported.native(), L"C:\\lzreport.txt");
+    const std::string before = readBytes(exported);
+    testsupport::CounterSeedSource seeds{1};
+    draw::DrawQueue queue(seeds);
+    queue.setEntries({"3", "1", "2"});
+    draw::writeQueueFile(queue, exported);
+    EXPECT_EQ(readBytes(exported), "3\r\n1\r\n2\r\n");
+    if (before == "<missing>") {
+        std::filesystem::remove(exported);
+    } else {
+        writeBytes(exported, before);
+    }
+}
+#endif
+
 } // namespace

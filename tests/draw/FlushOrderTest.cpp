@@ -9,6 +9,16 @@
 
 namespace {
 
+#ifdef _WIN32
+
+TEST(FlushOrder, TheTemporaryIsFlushedBeforeTheRenameAndTheFolderAfter) {
+    GTEST_SKIP() << "strace watches Linux system calls only; the Windows writer's order "
+                    "(FlushFileBuffers, then MoveFileExW with MOVEFILE_WRITE_THROUGH) has no such "
+                    "witness here";
+}
+
+#else
+
 // One rewrite of the remainder file seen through strace: the new content is flushed to disk
 // before it is renamed over the old file, and the folder is flushed after the rename.
 TEST(FlushOrder, TheTemporaryIsFlushedBeforeTheRenameAndTheFolderAfter) {
@@ -52,5 +62,7 @@ TEST(FlushOrder, TheTemporaryIsFlushedBeforeTheRenameAndTheFolderAfter) {
     }
     EXPECT_EQ(step, 5) << testsupport::readBytes(folder / "trace");
 }
+
+#endif
 
 } // namespace

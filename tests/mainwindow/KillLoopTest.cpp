@@ -1,20 +1,18 @@
 #include "common/LineList.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
+#include <chrono>
+#include <cstdlib>
 #include <random>
 #include <set>
-#include <spawn.h>
+#include <stdexcept>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -74,19 +72,15 @@ Outcome killLoop(const std::string& source, int cycles, unsigned seed) {
                 testsupport::readBytes(log) == "<missing>" ? 0 : testsupport::readBytes(log).size();
             missing = 0;
         }
-        std::string program = QHT_DRAW_CHILD;
-        std::string folder = workspace.folder.path().string();
-        std::string logPath = log.string();
-        char* argv[] = {program.data(), folder.data(), logPath.data(), nullptr};
-        pid_t child = 0;
-        if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
-            outcome.failure = "cannot start the draw child";
+        try {
+            testsupport::ChildProcess child(QHT_DRAW_CHILD,
+                                            {workspace.folder.path().string(), log.string()});
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 2500000));
+            child.kill();
+        } catch (const std::runtime_error& failure) {
+            outcome.failure = failure.what();
             return outcome;
         }
-        usleep(static_cast<useconds_t>(random() % 2500000));
-        kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
         ++outcome.cycles;
 
         const std::string bytes = testsupport::readBytes(remainder);

@@ -1,4 +1,4 @@
-#include "OpenSslAes.h"
+#include "AesOracle.h"
 #include "settings/Aes192.h"
 
 #include <gtest/gtest.h>

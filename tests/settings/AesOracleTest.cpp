@@ -1,4 +1,4 @@
-#include "OpenSslAes.h"
+#include "AesOracle.h"
 #include "settings/ByteStream.h"
 #include "settings/EcbStream.h"
 
@@ -23,8 +23,8 @@ settings::Key192 keyOf(const std::string& bytes) {
     return key;
 }
 
-// Thousands of random keys and texts of 1 to 40 blocks, each way against OpenSSL.
-TEST(AesOracle, OurDecryptionOfOpenSslsCiphertextAndOpenSslsDecryptionOfOurs) {
+// Thousands of random keys and texts of 1 to 40 blocks, each way against the oracle.
+TEST(AesOracle, OurDecryptionOfTheOraclesCiphertextAndItsDecryptionOfOurs) {
     std::mt19937 random(197);
     for (int round = 0; round < 3000; ++round) {
         const std::string key = randomBytes(random, 24);

@@ -1,5 +1,5 @@
 #include "settings/EcbStream.h"
-#include "OpenSslAes.h"
+#include "AesOracle.h"
 #include "common/Errors.h"
 #include "settings/ByteStream.h"
 

@@ -1,4 +1,4 @@
-#include "OpenSslAes.h"
+#include "AesOracle.h"
 
 #include <openssl/evp.h>
 
@@ -7,9 +7,7 @@
 
 namespace oracle {
 
-namespace {
-
-std::string run(const std::string& key, const std::string& input, bool encrypting) {
+std::string runCipher(const std::string& key, const std::string& input, bool encrypting) {
     const std::unique_ptr<EVP_CIPHER_CTX, void (*)(EVP_CIPHER_CTX*)> context(EVP_CIPHER_CTX_new(),
                                                                              &EVP_CIPHER_CTX_free);
     const auto* keyBytes = reinterpret_cast<const unsigned char*>(key.data());
@@ -31,34 +29,6 @@ std::string run(const std::string& key, const std::string& input, bool encryptin
     }
     output.resize(static_cast<std::size_t>(written + last));
     return output;
-}
-
-} // namespace
-
-std::string encrypt(const std::string& key, const std::string& plaintext) {
-    return run(key, plaintext, true);
-}
-
-std::string decrypt(const std::string& key, const std::string& ciphertext) {
-    return run(key, ciphertext, false);
-}
-
-std::string toHex(const std::string& bytes) {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (const char byte : bytes) {
-        hex += digits[static_cast<unsigned char>(byte) >> 4];
-        hex += digits[static_cast<unsigned char>(byte) & 15];
-    }
-    return hex;
-}
-
-std::string fromHex(const std::string& hex) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    }
-    return bytes;
 }
 
 } // namespace oracle

@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
-#include "OpenSslAes.h"
+#include "AesOracle.h"
 #include "common/Errors.h"
+#include "tests/support/SystemTexts.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ using Lines = std::vector<std::string>;
 // The settings key spelled out: "qmtv527" and 17 zero bytes.
 const std::string settingsKey = std::string("qmtv527") + std::string(17, '\0');
 
-// A settings file text made with OpenSSL from raw plaintext bytes (padded with zeros to whole
+// A settings file text made by the oracle from raw plaintext bytes (padded with zeros to whole
 // blocks), behind an arbitrary header.
 std::string fileTextFor(const std::string& plaintext) {
     std::string padded = plaintext;
@@ -161,7 +162,7 @@ TEST(ReadSettings, AMissingFileFailsWithItsFullPath) {
         FAIL() << "read a missing file";
     } catch (const EFOpenError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + (folder / "cs.cd").string() +
-                                                 "\". No such file or directory");
+                                                 "\". " + testsupport::missingFileReason());
     }
 }
 

@@ -1,5 +1,5 @@
 #include "settings/SettingsWriter.h"
-#include "OpenSslAes.h"
+#include "AesOracle.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
