@@ -76,11 +76,11 @@ TEST(FileReplacement, AKilledWriterNeverLeavesAHalfWrittenFile) {
         written.insert(common::formatLineList(queue));
     }
     const std::string first = common::formatLineList(queues[0]);
-    common::writeLineListFile(path, queues[0]);
 
     std::mt19937 random(7);
     int killedWhileWriting = 0;
     for (int round = 0; round < 300; ++round) {
+        common::writeLineListFile(path, queues[0]);
         testsupport::ChildProcess writer(QHT_REWRITE_FOREVER, {path.string()});
         // The writer starts with another queue; its first change shows it is at work.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
