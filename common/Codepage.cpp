@@ -27,9 +27,7 @@ std::string fromWide(std::wstring_view wide, UINT codePage, BOOL* lost) {
     return text;
 }
 
-} // namespace
-
-std::wstring wideFromCodePage(std::string_view text, unsigned codePage) {
+std::wstring toWide(std::string_view text, UINT codePage) {
     if (text.empty()) {
         return {};
     }
@@ -41,8 +39,10 @@ std::wstring wideFromCodePage(std::string_view text, unsigned codePage) {
     return wide;
 }
 
-std::string codePageFromWide(std::wstring_view wide, unsigned codePage) {
-    return fromWide(wide, codePage, nullptr);
+} // namespace
+
+std::string ansiFromWide(std::wstring_view wide) {
+    return fromWide(wide, CP_ACP, nullptr);
 }
 
 std::string gbkToUtf8(std::string_view gbk) {
@@ -69,7 +69,7 @@ std::string gbkToUtf8(std::string_view gbk) {
 }
 
 std::optional<std::string> utf8ToGbk(std::string_view utf8) {
-    const std::wstring wide = wideFromCodePage(utf8, CP_UTF8);
+    const std::wstring wide = toWide(utf8, CP_UTF8);
     BOOL lost = FALSE;
     std::string gbk = fromWide(wide, 936, &lost);
     if (lost) {

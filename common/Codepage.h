@@ -16,10 +16,9 @@ std::string gbkToUtf8(std::string_view gbk);
 std::optional<std::string> utf8ToGbk(std::string_view utf8);
 
 #ifdef _WIN32
-// Windows' own crossings, for the ANSI interfaces (CP_ACP) and file names (UTF-16). A character the
-// code page cannot hold becomes its default character.
-std::wstring wideFromCodePage(std::string_view text, unsigned codePage);
-std::string codePageFromWide(std::wstring_view wide, unsigned codePage);
+// A wide text (a file name) in the ANSI code page, for the ANSI interfaces and the system's own
+// texts. A character the code page cannot hold becomes its default character.
+std::string ansiFromWide(std::wstring_view wide);
 #endif
 
 } // namespace common

@@ -20,7 +20,7 @@ std::string fullPathText(const std::filesystem::path& path) {
     const std::filesystem::path full = std::filesystem::absolute(path, ec);
 #ifdef _WIN32
     // The system's own texts are in the ANSI code page; the library's string() would be UTF-8.
-    return codePageFromWide((ec ? path : full).native(), CP_ACP);
+    return ansiFromWide((ec ? path : full).native());
 #else
     return (ec ? path : full).string();
 #endif

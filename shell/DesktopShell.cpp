@@ -91,7 +91,7 @@ void DesktopShell::makeDesktopShortcut() {
         return;
     }
     // The ANSI interface takes the program's path in the ANSI code page.
-    const std::string target = common::codePageFromWide(program_.native(), CP_ACP);
+    const std::string target = common::ansiFromWide(program_.native());
 
     IUnknown* object = nullptr;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr,

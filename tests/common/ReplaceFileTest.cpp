@@ -15,10 +15,6 @@
 #include <string>
 #include <thread>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace {
 
 using testsupport::readBytes;
@@ -41,7 +37,7 @@ TEST(FileReplacement, AMissingFolderFailsWithTheTargetNamedInTheSystemsEncoding)
 #ifdef _WIN32
     // The folder's name in code page 936, the system's ANSI encoding there.
     const std::string expectedPath =
-        common::codePageFromWide(std::filesystem::absolute(folder.path()).native(), CP_ACP) +
+        common::ansiFromWide(std::filesystem::absolute(folder.path()).native()) +
         "\\\xb5\xf6\xb3\xa1\\temp.db";
 #else
     const std::string expectedPath = path.string();

@@ -50,7 +50,7 @@ LinkFields readLink(const std::filesystem::path& file) {
 }
 
 std::string ansi(const std::filesystem::path& path) {
-    return common::codePageFromWide(path.native(), CP_ACP);
+    return common::ansiFromWide(path.native());
 }
 
 std::size_t filesIn(const std::filesystem::path& folder) {
