@@ -68,7 +68,7 @@ template <typename Symbol> QImage button(QColor colour, Symbol symbol) {
 
 void save(const QImage& image, const std::filesystem::path& path, const char* format) {
     if (!image.save(QString::fromStdString(path.string()), format, 92)) {
-        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
         std::exit(1);
     }
 }
@@ -118,6 +118,6 @@ int main(int argc, char** argv) {
         pool.push_back(std::to_string(i));
     }
     common::writeLineListFile(folder / "mydb" / "db.cd", pool);
-    std::printf("workspace ready in %s\n", folder.c_str());
+    std::printf("workspace ready in %s\n", folder.string().c_str());
     return 0;
 }

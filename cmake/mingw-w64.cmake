@@ -15,6 +15,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Programs that need no MinGW DLLs beside them, so Wine or a bare Windows runs them as they are.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# The C++ runtime is the shared one, as Qt uses it: one runtime in each process. Windows programs
+# need libstdc++-6.dll, libgcc_s_*.dll and libwinpthread-1.dll beside them or on their path.
 set(ZLIB_USE_STATIC_LIBS ON)

@@ -1,6 +1,7 @@
 #include "ReportPainter.h"
 
 #include "QtFonts.h"
+#include "QtTextMeasurer.h"
 #include "Units.h"
 
 #include "common/Codepage.h"
@@ -8,6 +9,8 @@
 #include <QColor>
 #include <QPaintDevice>
 #include <QPainter>
+
+#include <cmath>
 
 namespace report {
 
@@ -44,6 +47,20 @@ void paintPage(QPainter& painter, const PageDrawing& page) {
         painter.drawText(lineRect, flags, QString::fromStdString(common::gbkToUtf8(op.text)));
         painter.restore();
     }
+}
+
+QImage renderFirstPage(const Report& report, double screenPixelsPerInch, double dotsPerInch) {
+    // The paper in whole tenths of a millimetre, as the printer is given it.
+    QImage image(tenthsToPixels(std::round(report.page.width), dotsPerInch),
+                 tenthsToPixels(std::round(report.page.length), dotsPerInch), QImage::Format_RGB32);
+    image.setDotsPerMeterX(static_cast<int>(dotsPerInch / 0.0254));
+    image.setDotsPerMeterY(static_cast<int>(dotsPerInch / 0.0254));
+    image.fill(Qt::white);
+    QtTextMeasurer measurer(screenPixelsPerInch, image);
+    const auto pages = layoutReport(report, measurer, {screenPixelsPerInch, report.page.length});
+    QPainter painter(&image);
+    paintPage(painter, pages.front());
+    return image;
 }
 
 } // namespace report

@@ -5,16 +5,12 @@
 #include "TicketLayout.h"
 
 #include "common/Codepage.h"
-#include "report/PageLayout.h"
 #include "report/QtFonts.h"
-#include "report/QtTextMeasurer.h"
 #include "report/ReportPainter.h"
 #include "report/ReportPrinter.h"
-#include "report/Units.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QPrinter>
 
 #include <cstdio>
@@ -22,10 +18,13 @@
 
 namespace {
 
-std::string gbkArgument(const char* utf8) {
+// The argument in code page 936; taken from Qt, which reads the command line as Unicode on
+// Windows too.
+std::string gbkArgument(int index) {
+    const std::string utf8 = QCoreApplication::arguments().at(index).toStdString();
     const auto gbk = common::utf8ToGbk(utf8);
     if (!gbk) {
-        std::fprintf(stderr, "not representable in code page 936: %s\n", utf8);
+        std::fprintf(stderr, "not representable in code page 936: %s\n", utf8.c_str());
         std::exit(2);
     }
     return *gbk;
@@ -41,34 +40,24 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     report::installFontSubstitutions();
-    const std::string base = argv[1];
+    const std::string base = QCoreApplication::arguments().at(1).toStdString();
     const double screenDpi = 96;
 
     report::Report ticket = ticket::makeTicketReport();
     ticket::fitToPaper(ticket, std::stoi(argv[2]), screenDpi);
-    ticket.label("QRLabel1").text = gbkArgument(argv[3]);
-    ticket.label("QRLabel2").text = gbkArgument(argv[4]);
-    ticket.label("QRLabel3").text = gbkArgument(argv[5]);
+    ticket.label("QRLabel1").text = gbkArgument(3);
+    ticket.label("QRLabel2").text = gbkArgument(4);
+    ticket.label("QRLabel3").text = gbkArgument(5);
     ticket.label("QRLabel5").text =
-        gbkArgument(argv[6]) + (argc > 7 ? "\r\n" + gbkArgument(argv[7]) : std::string());
+        gbkArgument(6) + (argc > 7 ? "\r\n" + gbkArgument(7) : std::string());
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(base + ".pdf"));
     report::printReport(ticket, printer, screenDpi);
 
-    constexpr double imageDpi = 203;
-    QImage image(report::tenthsToPixels(ticket.page.width, imageDpi),
-                 report::tenthsToPixels(659, imageDpi), QImage::Format_RGB32);
-    image.setDotsPerMeterX(static_cast<int>(imageDpi / 0.0254));
-    image.setDotsPerMeterY(static_cast<int>(imageDpi / 0.0254));
-    image.fill(Qt::white);
-    report::QtTextMeasurer measurer(screenDpi, image);
-    const auto pages = report::layoutReport(ticket, measurer, {screenDpi, ticket.page.length});
-    QPainter painter(&image);
-    report::paintPage(painter, pages.front());
-    painter.end();
+    const QImage image = report::renderFirstPage(ticket, screenDpi, 203);
     image.save(QString::fromStdString(base + ".png"));
-    std::printf("%s.pdf, %s.png: %zu page(s)\n", base.c_str(), base.c_str(), pages.size());
+    std::printf("%s.pdf, %s.png\n", base.c_str(), base.c_str());
     return 0;
 }

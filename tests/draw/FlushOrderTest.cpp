@@ -1,4 +1,4 @@
-#include "tests/support/Poppler.h"
+#include "tests/support/HostCommand.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ TEST(FlushOrder, TheTemporaryIsFlushedBeforeTheRenameAndTheFolderAfter) {
     const std::string command =
         "strace -f -o '" + trace + "' -e trace=openat,fsync,fdatasync,rename,renameat,renameat2 '" +
         std::string(QHT_WRITE_QUEUE_ONCE) + "' '" + folder.path().string() + "' 2>&1";
-    testsupport::commandOutput(command);
+    testsupport::hostCommandOutput(command);
     ASSERT_EQ(testsupport::readBytes(folder / "temp.db"), "1\r\n2\r\n3\r\n") << command;
 
     std::istringstream lines(testsupport::readBytes(folder / "trace"));

@@ -117,7 +117,11 @@ Outcome killLoop(const std::string& source, int cycles, unsigned seed) {
 }
 
 TEST(KillLoop, AnEventSurvivesThreeHundredKillsLosingAtMostOneTicketEach) {
+#ifdef _WIN32
+    _putenv_s("QT_QPA_PLATFORM", "offscreen");
+#else
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+#endif
     constexpr int parallel = 4;
     constexpr int cyclesEach = 75;
     std::vector<Outcome> outcomes(parallel);

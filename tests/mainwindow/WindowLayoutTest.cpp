@@ -1,5 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include "common/FileIo.h"
+#include "tests/support/SystemTexts.h"
+
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -90,9 +93,11 @@ TEST(ShowStep, AMissingStartPictureShowsTheDefaultErrorBoxAndTheWindowGoesOn) {
     const auto& error = program.dialogs.shown.back();
     EXPECT_EQ(error.kind, "error");
     EXPECT_EQ(error.caption, QStringLiteral(u"岚舟软件"));
-    EXPECT_EQ(error.text, QString::fromStdString("Cannot open file \"" +
-                                                 workspace.path("skin/blue/ks.png").string() +
-                                                 "\". No such file or directory."));
+    // The system's reason, in its own words, ends in a letter or a Chinese full stop: "." follows.
+    EXPECT_EQ(error.text,
+              failureText("Cannot open file \"" +
+                          common::fullPathText(workspace.path("skin") / "blue" / "ks.png") +
+                          "\". " + testsupport::missingFileReason() + "."));
     EXPECT_TRUE(program.form1->Image2->pixmap().isNull());
     EXPECT_TRUE(program.form1->Image4->pixmap().isNull());
     EXPECT_EQ(program.shell.shortcuts, 0);

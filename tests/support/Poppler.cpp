@@ -1,27 +1,13 @@
 #include "Poppler.h"
 
-#include <cstdio>
-#include <memory>
+#include "HostCommand.h"
+
 #include <regex>
 
 namespace testsupport {
 
-std::string commandOutput(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
-    std::string output;
-    if (!pipe) {
-        return output;
-    }
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0) {
-        output.append(buffer, got);
-    }
-    return output;
-}
-
-std::vector<PdfPage> readPdf(const std::filesystem::path& pdf) {
-    const std::string xhtml = commandOutput("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null");
+std::vector<PdfPage> readPdf(const std::string& hostFile) {
+    const std::string xhtml = hostCommandOutput("pdftotext -bbox '" + hostFile + "' - 2>/dev/null");
     std::vector<PdfPage> pages;
     const std::regex pageTag(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
     const std::regex wordTag(

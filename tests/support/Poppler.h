@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// Reading PDF files back with poppler-utils.
+// Reading PDF files back with poppler-utils of the host (see HostCommand.h).
 namespace testsupport {
 
 struct PdfWord {
@@ -18,9 +18,7 @@ struct PdfPage {
     std::vector<PdfWord> words;
 };
 
-std::vector<PdfPage> readPdf(const std::filesystem::path& pdf);
-
-// The output of a shell command; empty when it failed.
-std::string commandOutput(const std::string& command);
+// The pages of a PDF file named as the host sees it (hostPath).
+std::vector<PdfPage> readPdf(const std::string& hostFile);
 
 } // namespace testsupport
