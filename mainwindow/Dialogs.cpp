@@ -8,7 +8,10 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QAbstractButton>
 #include <QScreen>
+
+#include <utility>
 
 QString failureText(const std::string& text) {
 #ifdef _WIN32
@@ -18,20 +21,38 @@ QString failureText(const std::string& text) {
 #endif
 }
 
+namespace {
+
+// The program's own boxes speak Chinese whatever language Qt itself has.
+void labelInChinese(QMessageBox& box) {
+    for (const auto& [button, text] : {std::pair{QMessageBox::Yes, texts::yesButton},
+                                       std::pair{QMessageBox::No, texts::noButton},
+                                       std::pair{QMessageBox::Ok, texts::okButton}}) {
+        if (QAbstractButton* shown = box.button(button)) {
+            shown->setText(text);
+        }
+    }
+}
+
+} // namespace
+
 bool QtDialogs::askYesNo(QWidget* owner, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     owner);
     box.setDefaultButton(QMessageBox::Yes);
+    labelInChinese(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::showNotice(QWidget* owner, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+    labelInChinese(box);
     box.exec();
 }
 
 void QtDialogs::showError(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+    labelInChinese(box);
     box.exec();
 }
 

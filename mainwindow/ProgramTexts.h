@@ -19,6 +19,11 @@ inline const QString startQuestion =
 inline const QString startFailure = QStringLiteral(u"软件加载失败，即将关闭，请稍后重试。");
 inline const QString reprintQuestion =
     QStringLiteral(u"程序即将再次打印抽取结果！点\"是\"再次打印，点\"否\"返回程序！");
+// The buttons of the program's own message boxes, as the Chinese system labels its message box;
+// Y and N answer the question without Alt.
+inline const QString yesButton = QStringLiteral(u"是(&Y)");
+inline const QString noButton = QStringLiteral(u"否(&N)");
+inline const QString okButton = QStringLiteral(u"确定");
 inline const QString passwordPrompt = QStringLiteral(u"请输入密码：              ");
 inline const QString accessPassword = QStringLiteral("580317");
 // The private message the main window posts to itself to mask the access prompt.
