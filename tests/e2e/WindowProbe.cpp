@@ -1,8 +1,7 @@
 // What tools/windows-e2e asks Windows itself about the running program, under Wine:
 //   window_probe window TITLE SECONDS   waits for a visible top-level window of that caption and
 //                                       prints "zoomed=0|1 outer=X,Y,W,H client=X,Y,W,H"
-//                                       (screen pixels) and "pid=N"; exit 1 on time-out
-//   window_probe gone TITLE SECONDS     waits until no such window is left; exit 1 on time-out
+//                                       (screen pixels); exit 1 on time-out
 //   window_probe link FILE.lnk          prints the shortcut's "target=…" and "folder=…"
 // Texts in and out are UTF-8.
 #include <windows.h>
@@ -48,21 +47,20 @@ HWND findWindow(const std::wstring& title) {
     return search.found;
 }
 
-// Waits until the window's presence is `present`; the window when it is there.
-HWND waitFor(const std::wstring& title, bool present, double seconds) {
+// The window once it is there; none after `seconds`.
+HWND waitFor(const std::wstring& title, double seconds) {
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(int(seconds * 1000));
-    while (true) {
-        HWND window = findWindow(title);
-        if ((window != nullptr) == present || std::chrono::steady_clock::now() > deadline) {
-            return window;
-        }
+    HWND window = findWindow(title);
+    while (!window && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        window = findWindow(title);
     }
+    return window;
 }
 
 int describeWindow(const std::wstring& title, double seconds) {
-    HWND window = waitFor(title, true, seconds);
+    HWND window = waitFor(title, seconds);
     if (!window) {
         std::fprintf(stderr, "no window \"%s\"\n", utf8(title).c_str());
         return 1;
@@ -118,12 +116,9 @@ int main() {
     if (command == L"window" && count == 4) {
         return describeWindow(arguments[2], _wtof(arguments[3]));
     }
-    if (command == L"gone" && count == 4) {
-        return waitFor(arguments[2], false, _wtof(arguments[3])) ? 1 : 0;
-    }
     if (command == L"link" && count == 3) {
         return describeLink(arguments[2]);
     }
-    std::fprintf(stderr, "usage: window_probe window|gone TITLE SECONDS | link FILE.lnk\n");
+    std::fprintf(stderr, "usage: window_probe window TITLE SECONDS | link FILE.lnk\n");
     return 2;
 }
