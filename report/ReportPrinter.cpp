@@ -25,12 +25,16 @@ bool takesCustomSizes(const QPrinter& printer) {
 
 } // namespace
 
-void printReport(const Report& report, QPrinter& printer, double screenPixelsPerInch,
-                 const PrintProgress& progress) {
-    const Page& page = report.page;
-    if (!(page.width > 0) || !(page.length > 0)) {
+void checkPrintable(const Report& report) {
+    if (!(report.page.width > 0) || !(report.page.length > 0)) {
         throw EPrintError("The ticket's paper has no width.");
     }
+}
+
+void printReport(const Report& report, QPrinter& printer, double screenPixelsPerInch,
+                 const PrintProgress& progress) {
+    checkPrintable(report);
+    const Page& page = report.page;
     printer.setFullPage(true);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCopyCount(1);

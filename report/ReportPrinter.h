@@ -15,6 +15,9 @@ public:
     using Error::Error;
 };
 
+// Fails with EPrintError for a page without positive width or length, which no printer takes.
+void checkPrintable(const Report& report);
+
 // Prints the report on the printer as the ticket needs it: portrait, one copy, automatic paper
 // source, one-sided, collation off, an empty document name, coordinates from the paper's edges,
 // and a paper of the page's width and length (to the nearest tenth of a millimetre) where the

@@ -1,5 +1,9 @@
 #include "SystemPrintService.h"
 
+#include "EscPos.h"
+#include "RawPrintJob.h"
+#include "ReceiptRaster.h"
+
 #include "report/ReportPrinter.h"
 
 #include <QCoreApplication>
@@ -15,8 +19,10 @@ SystemPrintService::SystemPrintService()
     : SystemPrintService(QPrinterInfo::availablePrinterNames(), &QPrinterInfo::defaultPrinter) {}
 
 SystemPrintService::SystemPrintService(QStringList printersAtStart,
-                                       std::function<QPrinterInfo()> defaultPrinter)
-    : printersAtStart_(std::move(printersAtStart)), defaultPrinter_(std::move(defaultPrinter)) {}
+                                       std::function<QPrinterInfo()> defaultPrinter,
+                                       std::chrono::milliseconds rawPatience)
+    : printersAtStart_(std::move(printersAtStart)), defaultPrinter_(std::move(defaultPrinter)),
+      rawPatience_(rawPatience) {}
 
 void SystemPrintService::print(const report::Report& report) {
     // The progress window lets clicks through while printing; a second print then waits for
@@ -37,19 +43,26 @@ void SystemPrintService::print(const report::Report& report) {
         ~Reset() { flag = false; }
     } reset{printing_};
 
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
     QProgressDialog progress(QStringLiteral("Printing progress"), QStringLiteral("Cancel"), 0, 100);
     progress.setWindowTitle(QStringLiteral("Printing progress"));
     progress.setWindowModality(Qt::NonModal);
     progress.setWindowFlag(Qt::WindowStaysOnTopHint);
     progress.setMinimumDuration(0);
     progress.show();
-    report::printReport(report, printer, QGuiApplication::primaryScreen()->logicalDotsPerInch(),
-                        [&](int done, int total) {
-                            progress.setValue(total > 0 ? 100 * done / total : 100);
-                            QCoreApplication::processEvents();
-                            return !progress.wasCanceled();
-                        });
+    const double screenPixelsPerInch = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    if (takesRawBytes(printerFacts(printerInfo.printerName()))) {
+        report::checkPrintable(report);
+        printRawJob(printerInfo.printerName(),
+                    escPosJob(receiptRaster(report, screenPixelsPerInch)), rawPatience_,
+                    [&] { QCoreApplication::processEvents(); });
+        return;
+    }
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    report::printReport(report, printer, screenPixelsPerInch, [&](int done, int total) {
+        progress.setValue(total > 0 ? 100 * done / total : 100);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
 }
 
 } // namespace ticket

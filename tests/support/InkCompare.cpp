@@ -1,5 +1,6 @@
 #include "InkCompare.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -85,11 +86,13 @@ bool isPrinted(QRgb colour) {
 }
 
 TicketMatch compareTicket(const QImage& printed, const QImage& expected,
-                          const report::Report& ticket, double dotsPerInch) {
+                          const report::Report& ticket, double dotsPerInch,
+                          const std::vector<std::string>& labels) {
     TicketMatch match;
     const auto pixels = [&](double tenths) { return int(std::lround(tenths * dotsPerInch / 254)); };
     for (const report::Label& label : ticket.titleBand.labels) {
-        if (label.text.empty()) {
+        const bool named = std::find(labels.begin(), labels.end(), label.name) != labels.end();
+        if (labels.empty() ? label.text.empty() : !named) {
             continue;
         }
         const QRect box(pixels(label.left), pixels(ticket.page.topMargin + label.top),

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 // Compares what two pictures show in a box: the pixels of the ink's colour in one must lie near
 // ink in the other, both ways, so a blank picture, a missing line or another text does not match
@@ -36,13 +37,14 @@ InkMatch compareInk(const QImage& picture, QRect box, const QImage& reference, Q
 bool isPrinted(QRgb colour);
 
 // A printed ticket against the same ticket drawn by the report engine, both at `dotsPerInch`:
-// label by label, in each label's box on the paper (`ticket` gives the boxes), where it is. One
-// line per label with text; `same` when every label matches.
+// label by label, in each label's box on the paper (`ticket` gives the boxes), where it is: the
+// labels named, or every label with text. One line per label; `same` when every one matches.
 struct TicketMatch {
     std::string description;
     bool same = true;
 };
 TicketMatch compareTicket(const QImage& printed, const QImage& expected,
-                          const report::Report& ticket, double dotsPerInch);
+                          const report::Report& ticket, double dotsPerInch,
+                          const std::vector<std::string>& labels = {});
 
 } // namespace testsupport

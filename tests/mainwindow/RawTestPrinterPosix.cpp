@@ -1,0 +1,9 @@
+#include "RawTestPrinter.h"
+
+namespace testsupport {
+
+QString rawTestPrinter() {
+    return QStringLiteral("TicketRaw");
+}
+
+} // namespace testsupport
