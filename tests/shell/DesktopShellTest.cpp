@@ -1,4 +1,5 @@
 #include "shell/DesktopShell.h"
+#include "shell/FreedesktopEntry.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
