@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::filesystem::current_path(argv[2]);
-    report::installFontSubstitutions();
+    report::installFonts(QStringLiteral(QHT_FONT_FOLDER));
     testsupport::Program program;
     program.start(true);
     program.form1->show();

@@ -27,6 +27,15 @@ std::vector<std::string> parseLineList(std::string_view text) {
     return lines;
 }
 
+std::string joinLines(std::span<const std::string> lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += i == 0 ? "" : "\n";
+        text += lines[i];
+    }
+    return text;
+}
+
 std::string formatLineList(std::span<const std::string> lines) {
     std::size_t size = 0;
     for (const std::string& line : lines) {

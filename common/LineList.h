@@ -16,6 +16,9 @@ inline constexpr std::size_t maxLineBytes = 4096;
 // very end starts no further line; empty lines count; a line keeps at most maxLineBytes bytes.
 std::vector<std::string> parseLineList(std::string_view text);
 
+// The lines joined by LF, as a text editor shows them; parseLineList reads such a text back.
+std::string joinLines(std::span<const std::string> lines);
+
 // Every line followed by CR LF; no lines give the empty text.
 std::string formatLineList(std::span<const std::string> lines);
 

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "dialogs/DialogTexts.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <string>
 
-// The program's own texts, as shown.
+// The program's own texts, as shown; those of the message boxes are in dialogs/DialogTexts.h.
 namespace texts {
 
-inline const QString applicationTitle = QStringLiteral(u"岚舟软件");
 inline const QString mainCaption = QStringLiteral(u"岚舟签号通V2.0");
-inline const QString noticeCaption = QStringLiteral(u"提示");
 inline const QString startTooltip = QStringLiteral(u"自动抽号打印一键完成。");
 inline const QString reprintTooltip = QStringLiteral(u"再次打印。");
 inline const QString startQuestion =
@@ -19,12 +19,6 @@ inline const QString startQuestion =
 inline const QString startFailure = QStringLiteral(u"软件加载失败，即将关闭，请稍后重试。");
 inline const QString reprintQuestion =
     QStringLiteral(u"程序即将再次打印抽取结果！点\"是\"再次打印，点\"否\"返回程序！");
-// The buttons of the program's own message boxes, as the Chinese system labels its message box;
-// Y and N answer the question without Alt.
-inline const QString yesButton = QStringLiteral(u"是(&Y)");
-inline const QString noButton = QStringLiteral(u"否(&N)");
-inline const QString okButton = QStringLiteral(u"确定");
-inline const QString passwordPrompt = QStringLiteral(u"请输入密码：              ");
 inline const QString accessPassword = QStringLiteral("580317");
 // The private message the main window posts to itself to mask the access prompt.
 inline constexpr int maskPasswordMessage = 0x400 + 200;

@@ -1,10 +1,10 @@
 // The program: the application title, the four windows in their fixed order, the main window
 // shown maximised, and the message loop.
-#include "Dialogs.h"
 #include "ProgramTexts.h"
 #include "ProgramWindows.h"
 #include "Unit1.h"
 
+#include "dialogs/Dialogs.h"
 #include "draw/EntropySeedSource.h"
 #include "report/QtFonts.h"
 #include "shell/DesktopShell.h"
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
 #endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(texts::applicationTitle);
-    report::installFontSubstitutions();
+    report::installFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
 
     QtDialogs dialogs;
     draw::EntropySeedSource seeds;

@@ -5,6 +5,7 @@
 
 #include "common/ByteText.h"
 #include "common/Codepage.h"
+#include "dialogs/Screen.h"
 #include "draw/EventFiles.h"
 #include "imaging/JpegDecoder.h"
 #include "imaging/PngDecoder.h"
@@ -12,11 +13,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
@@ -56,9 +55,7 @@ TForm1::TForm1(MainServices services, QWidget* parent)
 void TForm1::createControls() {
     setWindowTitle(texts::mainCaption);
     resize(938, 718);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnPrimaryScreen(*this);
 
     Image1 = new PictureBox(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -121,11 +118,7 @@ void TForm1::runStartUp() {
     try {
         Image1->setPicture(imaging::decodeJpegFile(backgroundPath));
 
-        const settings::Settings read = settings::ReadSettings();
-        Memo2_jiazai = read.fileText;
-        Memo2_bt = read.lines;
-        Label1->setGbkText(read.line(1));
-        paperWidth_ = read.paperWidth;
+        applySettings(settings::ReadSettings());
 
         if (services_.dialogs.askYesNo(this, texts::noticeCaption, texts::startQuestion)) {
             draw::openNewEvent(Memo1);
@@ -148,12 +141,9 @@ void TForm1::showStatus() {
     Label3->setText(texts::statusLine(Memo1.eventTotal() - Memo1.count(), Memo1.count()));
 }
 
-std::string TForm1::settingsLine(std::size_t k) const {
-    return k >= 1 && k <= Memo2_bt.size() ? Memo2_bt[k - 1] : std::string();
-}
-
 ticket::TicketTexts TForm1::ticketTexts() const {
-    return {Label1->gbkText(), Label2->gbkText(), settingsLine(2), settingsLine(3), paperWidth_};
+    return {Label1->gbkText(), Label2->gbkText(), settings_.line(2), settings_.line(3),
+            settings_.paperWidth()};
 }
 
 bool TForm1::tryShowPicture(PictureBox* box, const char* path) {
@@ -312,10 +302,9 @@ void TForm1::Label1DblClick() {
         return;
     }
     try {
-        settingsWindow_->setPrintFields(
-            {settingsLine(1), settingsLine(2), settingsLine(3), settingsLine(4)});
+        settingsWindow_->setPrintFields(settings_);
         settingsWindow_->exec();
-        if (const auto& saved = settingsWindow_->savedLines()) {
+        if (const auto& saved = settingsWindow_->savedSettings()) {
             applySettings(*saved);
         }
     } catch (const std::exception&) {
@@ -323,10 +312,9 @@ void TForm1::Label1DblClick() {
     }
 }
 
-void TForm1::applySettings(const settings::SettingsLines& lines) {
-    Memo2_bt.assign(lines.begin(), lines.end());
-    Label1->setGbkText(lines[0]);
-    paperWidth_ = settings::paperWidthFromLine(lines[3]);
+void TForm1::applySettings(const settings::Settings& settings) {
+    settings_ = settings;
+    Label1->setGbkText(settings_.line(1));
 }
 
 void TForm1::Label2DblClick() {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Dialogs.h"
 #include "PictureBox.h"
 #include "TextLabel.h"
 
+#include "dialogs/Dialogs.h"
 #include "draw/DrawQueue.h"
 #include "settings/Unit4.h"
 #include "shell/Shell.h"
@@ -38,7 +38,8 @@ public:
 
     // True after a failed start-up: the program is to end once the window has been shown.
     bool endRequested() const { return endRequested_; }
-    std::int32_t paperWidth() const { return paperWidth_; }
+    // The settings read at start, or saved in the settings window since.
+    const settings::Settings& settings() const { return settings_; }
 
     // Controls, bottom to top.
     PictureBox* Image1;
@@ -48,10 +49,8 @@ public:
     TextLabel* Label2;
     TextLabel* Label3;
 
-    // The hidden lists: the draw queue, the settings file's text and the settings lines.
+    // The hidden list of the draw queue.
     draw::DrawQueue Memo1;
-    std::string Memo2_jiazai;
-    std::vector<std::string> Memo2_bt;
 
     QTimer Timer1;
     QTimer Timer2;
@@ -80,9 +79,7 @@ private:
     void showStep();
     void layOut();
     void showStatus();
-    void applySettings(const settings::SettingsLines& lines);
-    // A settings line, counted from 1; the empty text when it does not exist.
-    std::string settingsLine(std::size_t k) const;
+    void applySettings(const settings::Settings& settings);
     ticket::TicketTexts ticketTexts() const;
     // Loads a skin picture onto a picture control; false when it cannot be loaded.
     static bool tryShowPicture(PictureBox* box, const char* path);
@@ -91,6 +88,6 @@ private:
     ticket::TicketPrinting* printing_ = nullptr;
     TForm3* drawnLog_ = nullptr;
     TForm4* settingsWindow_ = nullptr;
-    std::int32_t paperWidth_ = 0;
+    settings::Settings settings_;
     bool endRequested_ = false;
 };

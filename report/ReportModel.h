@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,9 +31,6 @@ struct Label {
     double height = 0;
     Font font;
     Alignment alignment = Alignment::Left;
-    bool alignToBand = true;
-    bool autoSize = false;
-    bool wordWrap = true;
     bool autoStretch = false;
     bool transparent = false;
     std::uint32_t color = white;
@@ -48,29 +44,18 @@ struct Band {
     std::vector<Label> labels; // in drawing order
 };
 
-// The page's seven values, in the order the report keeps them.
+// The page of a custom paper size.
 struct Page {
     double bottomMargin = 0;
     double length = 0;
     double topMargin = 0;
     double width = 0;
     double leftMargin = 0;
-    double rightMargin = 0;
-    double columnSpace = 0;
-
-    std::array<double, 7> values() const {
-        return {bottomMargin, length, topMargin, width, leftMargin, rightMargin, columnSpace};
-    }
 };
-
-enum class PaperSize { Custom };
 
 struct Report {
     std::string name;
     Page page;
-    PaperSize paperSize = PaperSize::Custom;
-    int zoom = 100;
-    Font font;
     Band titleBand;
 
     // The label of that name on the title band; std::out_of_range when there is none.

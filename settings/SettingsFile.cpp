@@ -102,23 +102,38 @@ std::int32_t paperWidthFromLine(std::string_view line) {
     return static_cast<std::int32_t>(width);
 }
 
+bool isAcceptedPaperWidthLine(std::string_view line) {
+    constexpr int minimumMillimetres = 10;
+    constexpr int maximumMillimetres = 300;
+    if (line.empty() || line.find_first_not_of("0123456789") != std::string_view::npos) {
+        return false;
+    }
+    try {
+        const std::int32_t millimetres = common::strToInt(line);
+        return millimetres >= minimumMillimetres && millimetres <= maximumMillimetres;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+Settings::Settings(std::vector<std::string> lines) : lines_(std::move(lines)) {
+    paperWidth_ = paperWidthFromLine(line(4));
+}
+
 const std::string& Settings::line(int k) const {
     static const std::string missing;
-    if (k < 1 || static_cast<std::size_t>(k) > lines.size()) {
+    if (k < 1 || static_cast<std::size_t>(k) > lines_.size()) {
         return missing;
     }
-    return lines[static_cast<std::size_t>(k) - 1];
+    return lines_[static_cast<std::size_t>(k) - 1];
 }
 
 Settings ReadSettings(const std::filesystem::path& file) {
-    Settings settings;
     const std::string bytes = common::readFileBytes(file);
-    settings.fileText = withCrLfBreaks(std::string_view(bytes).substr(0, bytes.find('\0')));
-    const std::string plaintext = DecodeSettingsText(settings.fileText, settingsPassphrase);
-    settings.settingsText = plaintext.substr(0, plaintext.find('\0'));
-    settings.lines = splitSettingsLines(settings.settingsText);
-    settings.paperWidth = paperWidthFromLine(settings.line(4));
-    return settings;
+    const std::string fileText =
+        withCrLfBreaks(std::string_view(bytes).substr(0, bytes.find('\0')));
+    const std::string plaintext = DecodeSettingsText(fileText, settingsPassphrase);
+    return Settings(splitSettingsLines(plaintext.substr(0, plaintext.find('\0'))));
 }
 
 } // namespace settings

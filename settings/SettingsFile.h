@@ -35,15 +35,26 @@ std::vector<std::string> splitSettingsLines(std::string_view settingsText);
 // an integer, or a result outside 32 bits, fails with EConvertError naming the line.
 std::int32_t paperWidthFromLine(std::string_view line);
 
-// What the program keeps of the settings file for the whole run.
-struct Settings {
-    std::string fileText;     // the file's text as read
-    std::string settingsText; // the plaintext up to its first zero byte
-    std::vector<std::string> lines;
-    std::int32_t paperWidth = 0;
+// Whether the settings window may save line 4: digits only, 10 to 300 millimetres.
+bool isAcceptedPaperWidthLine(std::string_view line);
 
+// The settings lines (title, remark 1, remark 2, paper width in millimetres) and the paper width
+// they give: what the reader makes, the settings window saves and the writer writes.
+class Settings {
+public:
+    Settings() = default;
+    // Fails as paperWidthFromLine does for line 4.
+    explicit Settings(std::vector<std::string> lines);
+
+    const std::vector<std::string>& lines() const { return lines_; }
     // Line k counted from 1; the empty text for a line that does not exist.
     const std::string& line(int k) const;
+    // In tenths of a millimetre.
+    std::int32_t paperWidth() const { return paperWidth_; }
+
+private:
+    std::vector<std::string> lines_;
+    std::int32_t paperWidth_ = 0;
 };
 
 // Reads and decodes the settings file. Fails with EFOpenError for a file that cannot be opened,

@@ -22,7 +22,7 @@ void appendHex(std::string& text, std::string_view bytes) {
 
 } // namespace
 
-std::string EncodeSettingsText(const SettingsLines& lines, std::string_view passphrase) {
+std::string EncodeSettingsText(const std::vector<std::string>& lines, std::string_view passphrase) {
     std::string plaintext;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].find('\0') != std::string::npos) {
@@ -52,8 +52,8 @@ std::string EncodeSettingsText(const SettingsLines& lines, std::string_view pass
     return text;
 }
 
-void WriteSettings(const SettingsLines& lines, const std::filesystem::path& file) {
-    common::replaceFile(file, EncodeSettingsText(lines, settingsPassphrase));
+void WriteSettings(const Settings& settings, const std::filesystem::path& file) {
+    common::replaceFile(file, EncodeSettingsText(settings.lines(), settingsPassphrase));
 }
 
 } // namespace settings

@@ -1,31 +1,21 @@
 #include "Unit4.h"
 
-#include "common/ByteText.h"
 #include "common/Codepage.h"
-#include "common/IntegerConversion.h"
 #include "common/LineList.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/Screen.h"
+#include "draw/ConsecutivePool.h"
 #include "draw/EventFiles.h"
-#include "mainwindow/Dialogs.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 
-#include <cstdint>
-#include <stdexcept>
-
 namespace {
-
-// The generator makes at most this many numbers.
-constexpr std::int64_t maximumGenerated = 100000;
-constexpr int minimumPaperMillimetres = 10;
-constexpr int maximumPaperMillimetres = 300;
 
 const QString onlyDigits = QStringLiteral(u"对不起，只能输入数字,不带符号！");
 const QString generated = QStringLiteral(u"条数据制作完毕,请自行保存！!");
@@ -137,31 +127,23 @@ void TForm4::createDataPage() {
     Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-void TForm4::setPrintFields(const settings::SettingsLines& lines) {
+void TForm4::setPrintFields(const settings::Settings& settings) {
     QLineEdit* const fields[] = {Edit1, Edit2, Edit3, Edit4};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        fields[i]->setText(QString::fromStdString(common::gbkToUtf8(lines[i])));
+    for (int k = 1; k <= 4; ++k) {
+        fields[k - 1]->setText(QString::fromStdString(common::gbkToUtf8(settings.line(k))));
     }
     saved_.reset();
 }
 
 void TForm4::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnPrimaryScreen(*this);
     FormShow();
 }
 
 void TForm4::FormShow() {
     try {
-        std::string text;
-        for (const std::string& line : common::readLineListFile(draw::poolFilePath)) {
-            text += line + "\n";
-        }
-        if (!text.empty()) {
-            text.pop_back();
-        }
+        const std::string text = common::joinLines(common::readLineListFile(draw::poolFilePath));
         Memo3->setPlainText(QString::fromStdString(common::gbkToUtf8(text)));
     } catch (const std::exception&) {
         // The editor keeps what it had.
@@ -188,34 +170,21 @@ bool TForm4::Edit4KeyPress(QChar key) {
 
 void TForm4::Button3Click() {
     Memo3->clear();
+    const auto first = gbkOf(ComboBox1->currentText());
+    const auto last = gbkOf(ComboBox2->currentText());
+    const auto pool = first && last ? draw::consecutivePool(*first, *last) : std::nullopt;
+    if (!pool) {
+        dialogs_.showMessage(generateFailed);
+        return;
+    }
+    Memo3->setPlainText(QString::fromStdString(common::joinLines(*pool)));
     try {
-        const auto bound = [](QComboBox* box) {
-            const auto text = gbkOf(box->currentText());
-            if (!text) {
-                throw std::invalid_argument("not in code page 936");
-            }
-            return std::int64_t{common::strToInt(common::trimBlanks(*text))};
-        };
-        const std::int64_t start = bound(ComboBox1);
-        const std::int64_t end = bound(ComboBox2);
-        if (end - start + 1 > maximumGenerated) {
-            throw std::invalid_argument("too many numbers");
-        }
-        std::vector<std::string> lines;
-        for (std::int64_t n = start; n <= end; ++n) {
-            lines.push_back(std::to_string(n));
-        }
-        QString text;
-        for (const std::string& line : lines) {
-            text += QString::fromStdString(line) + '\n';
-        }
-        text.chop(1);
-        Memo3->setPlainText(text);
-        common::writeLineListFile(draw::poolFilePath, lines);
-        dialogs_.showMessage(QString::number(lines.size()) + generated);
+        common::writeLineListFile(draw::poolFilePath, *pool);
     } catch (const std::exception&) {
         dialogs_.showMessage(generateFailed);
+        return;
     }
+    dialogs_.showMessage(QString::number(pool->size()) + generated);
 }
 
 void TForm4::Button4Click() {
@@ -231,39 +200,33 @@ void TForm4::Button2Click() {
 }
 
 void TForm4::Button1Click() {
-    settings::SettingsLines lines;
-    QLineEdit* const fields[] = {Edit1, Edit2, Edit3, Edit4};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto text = gbkOf(fields[i]->text());
+    std::vector<std::string> lines;
+    for (const QLineEdit* field : {Edit1, Edit2, Edit3, Edit4}) {
+        const auto text = gbkOf(field->text());
         if (!text || text->find('\0') != std::string::npos) {
             dialogs_.showMessage(notInCodePage);
             return;
         }
-        lines[i] = *text;
+        lines.push_back(*text);
     }
     const auto pool = gbkOf(Memo3->toPlainText());
     if (!pool || pool->find('\0') != std::string::npos) {
         dialogs_.showMessage(notInCodePage);
         return;
     }
-    try {
-        const std::int32_t millimetres = common::strToInt(lines[3]);
-        if (lines[3].find_first_not_of("0123456789") != std::string::npos ||
-            millimetres < minimumPaperMillimetres || millimetres > maximumPaperMillimetres) {
-            throw std::invalid_argument("paper width");
-        }
-    } catch (const std::exception&) {
+    if (!settings::isAcceptedPaperWidthLine(lines[3])) {
         dialogs_.showMessage(badPaperWidth);
         return;
     }
+    const settings::Settings settings(std::move(lines));
     try {
-        settings::WriteSettings(lines);
+        settings::WriteSettings(settings);
         common::writeLineListFile(draw::poolFilePath, common::parseLineList(*pool));
     } catch (const std::exception& failure) {
         dialogs_.showMessage(QStringLiteral(u"保存失败：") + failureText(failure.what()));
         return;
     }
-    saved_ = lines;
+    saved_ = settings;
     dialogs_.showMessage(saved);
     accept();
 }

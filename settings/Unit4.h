@@ -24,9 +24,9 @@ public:
     explicit TForm4(Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Fills Edit1 to Edit4 from the settings lines (GBK).
-    void setPrintFields(const settings::SettingsLines& lines);
-    // The lines written by the last successful Save of this opening, if there was one.
-    const std::optional<settings::SettingsLines>& savedLines() const { return saved_; }
+    void setPrintFields(const settings::Settings& settings);
+    // The settings written by the last successful Save of this opening, if there was one.
+    const std::optional<settings::Settings>& savedSettings() const { return saved_; }
 
     QTabWidget* PageControl1;
     QWidget* TabSheet1;
@@ -65,5 +65,5 @@ private:
     void createDataPage();
 
     Dialogs& dialogs_;
-    std::optional<settings::SettingsLines> saved_;
+    std::optional<settings::Settings> saved_;
 };

@@ -4,14 +4,13 @@
 #include "RawPrintJob.h"
 #include "ReceiptRaster.h"
 
+#include "dialogs/Screen.h"
 #include "report/ReportPrinter.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
-#include <QScreen>
 
 namespace ticket {
 
@@ -49,16 +48,15 @@ void SystemPrintService::print(const report::Report& report) {
     progress.setWindowFlag(Qt::WindowStaysOnTopHint);
     progress.setMinimumDuration(0);
     progress.show();
-    const double screenPixelsPerInch = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    const double pixelsPerInch = screenPixelsPerInch();
     if (takesRawBytes(printerFacts(printerInfo.printerName()))) {
         report::checkPrintable(report);
-        printRawJob(printerInfo.printerName(),
-                    escPosJob(receiptRaster(report, screenPixelsPerInch)), rawPatience_,
-                    [&] { QCoreApplication::processEvents(); });
+        printRawJob(printerInfo.printerName(), escPosJob(receiptRaster(report, pixelsPerInch)),
+                    rawPatience_, [&] { QCoreApplication::processEvents(); });
         return;
     }
     QPrinter printer(printerInfo, QPrinter::HighResolution);
-    report::printReport(report, printer, screenPixelsPerInch, [&](int done, int total) {
+    report::printReport(report, printer, pixelsPerInch, [&](int done, int total) {
         progress.setValue(total > 0 ? 100 * done / total : 100);
         QCoreApplication::processEvents();
         return !progress.wasCanceled();

@@ -59,8 +59,7 @@ report::Report makeTicketReport() {
 
     report::Report ticket;
     ticket.name = "QuickRep1";
-    ticket.page = {50, 658.8125, 50, designTenths(208), 0, 0, 0};
-    ticket.font = arial10;
+    ticket.page = {50, 658.8125, 50, designTenths(208), 0};
     ticket.titleBand.name = "QRBand1";
     ticket.titleBand.width = designTenths(208);
     ticket.titleBand.height = designTenths(222);
@@ -93,6 +92,21 @@ void fitToPaper(report::Report& ticket, std::int32_t paperWidth, double screenPi
         label.top = inWholeScreenPixels(label.top, screenPixelsPerInch);
         label.height = inWholeScreenPixels(label.height, screenPixelsPerInch);
     }
+}
+
+report::Report makeTicket(const TicketContent& content, std::int32_t paperWidth,
+                          double screenPixelsPerInch) {
+    report::Report ticket = makeTicketReport();
+    fitToPaper(ticket, paperWidth, screenPixelsPerInch);
+    ticket.label("QRLabel1").text = content.title;
+    ticket.label("QRLabel2").text = content.number;
+    ticket.label("QRLabel3").text = content.dateTime;
+    ticket.label("QRLabel5").text = content.remarks;
+    return ticket;
+}
+
+std::string drawnLogLine(const std::string& number, const std::string& dateTime, bool reprint) {
+    return (reprint ? gbk("再次打印") : std::string()) + number + "----" + dateTime;
 }
 
 } // namespace ticket

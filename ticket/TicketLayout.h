@@ -21,4 +21,20 @@ report::Report makeTicketReport();
 // re-expressed in whole screen pixels.
 void fitToPaper(report::Report& ticket, std::int32_t paperWidth, double screenPixelsPerInch);
 
+// What one ticket shows, in GBK.
+struct TicketContent {
+    std::string title;
+    std::string number;
+    std::string dateTime;
+    std::string remarks; // the remark lines joined by CR LF
+};
+
+// The ticket with these texts, fitted to the paper width at the screen's resolution.
+report::Report makeTicket(const TicketContent& content, std::int32_t paperWidth,
+                          double screenPixelsPerInch);
+
+// The drawn log's line for a printed ticket: number, "----", date and time; a reprint's line
+// begins with "再次打印".
+std::string drawnLogLine(const std::string& number, const std::string& dateTime, bool reprint);
+
 } // namespace ticket

@@ -1,30 +1,26 @@
 #include "TicketPrinting.h"
 
 #include "DateTimeText.h"
+#include "TicketLayout.h"
+
+#include "dialogs/Screen.h"
 
 namespace ticket {
 
-std::string TicketPrinting::fill(const TicketTexts& texts) {
-    ticket_.fitToPaper(texts.paperWidth);
-    ticket_.QRLabel1.text = texts.title;
-    ticket_.QRLabel2.text = texts.number;
-    ticket_.QRLabel3.text = dateTimeText(clock_.now());
-    return ticket_.QRLabel3.text;
+void TicketPrinting::print(const TicketTexts& texts, std::string remarks, bool reprint) {
+    const std::string when = dateTimeText(clock_.now());
+    ticket_.QuickRep1 = makeTicket({texts.title, texts.number, when, std::move(remarks)},
+                                   texts.paperWidth, screenPixelsPerInch());
+    log_.appendLine(drawnLogLine(texts.number, when, reprint));
+    printer_.print(ticket_.QuickRep1);
 }
 
 void TicketPrinting::printTicket(const TicketTexts& texts) {
-    const std::string when = fill(texts);
-    ticket_.QRLabel5.text = texts.remark1 + "\r\n" + texts.remark2;
-    log_.appendLine(texts.number + "----" + when);
-    printer_.print(ticket_.QuickRep1);
+    print(texts, texts.remark1 + "\r\n" + texts.remark2, false);
 }
 
 void TicketPrinting::reprint(const TicketTexts& texts) {
-    const std::string when = fill(texts);
-    ticket_.QRLabel5.text = texts.remark1;
-    // 再次打印 in code page 936.
-    log_.appendLine("\xd4\xd9\xb4\xce\xb4\xf2\xd3\xa1" + texts.number + "----" + when);
-    printer_.print(ticket_.QuickRep1);
+    print(texts, texts.remark1, true);
 }
 
 } // namespace ticket

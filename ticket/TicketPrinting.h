@@ -20,8 +20,8 @@ struct TicketTexts {
     std::int32_t paperWidth = 0;
 };
 
-// Fills the ticket, logs the print and prints it. The log line is added before anything is
-// printed, so it stays when printing fails.
+// Makes the ticket, which the ticket window then carries, logs the print and prints it. The log
+// line is added before anything is printed, so it stays when printing fails.
 class TicketPrinting {
 public:
     TicketPrinting(TForm2& ticket, TForm3& log, PrintService& printer,
@@ -35,8 +35,7 @@ public:
     void reprint(const TicketTexts& texts);
 
 private:
-    // Steps common to both: fit to paper, title, number and date; returns the date-time text.
-    std::string fill(const TicketTexts& texts);
+    void print(const TicketTexts& texts, std::string remarks, bool reprint);
 
     TForm2& ticket_;
     TForm3& log_;

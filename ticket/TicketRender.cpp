@@ -39,17 +39,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    report::installFontSubstitutions();
+    report::installFonts(QStringLiteral(QHT_FONT_FOLDER));
     const std::string base = QCoreApplication::arguments().at(1).toStdString();
     const double screenDpi = 96;
 
-    report::Report ticket = ticket::makeTicketReport();
-    ticket::fitToPaper(ticket, std::stoi(argv[2]), screenDpi);
-    ticket.label("QRLabel1").text = gbkArgument(3);
-    ticket.label("QRLabel2").text = gbkArgument(4);
-    ticket.label("QRLabel3").text = gbkArgument(5);
-    ticket.label("QRLabel5").text =
-        gbkArgument(6) + (argc > 7 ? "\r\n" + gbkArgument(7) : std::string());
+    const report::Report ticket =
+        ticket::makeTicket({gbkArgument(3), gbkArgument(4), gbkArgument(5),
+                            gbkArgument(6) + (argc > 7 ? "\r\n" + gbkArgument(7) : std::string())},
+                           std::stoi(argv[2]), screenDpi);
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,10 +1,9 @@
 #include "Unit3.h"
 
 #include "common/Codepage.h"
+#include "dialogs/Screen.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TForm3::TForm3(QWidget* parent)
@@ -31,8 +30,6 @@ void TForm3::appendLine(const std::string& gbkLine) {
 }
 
 void TForm3::showLog() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnPrimaryScreen(*this);
     exec();
 }

@@ -81,6 +81,13 @@ TEST(LineListFormatting, WhatIsWrittenReadsBackTheSame) {
     }
 }
 
+TEST(LineListJoining, GivesTheEditorTextThatParsesBackToTheLines) {
+    EXPECT_EQ(common::joinLines(Lines{}), "");
+    EXPECT_EQ(common::joinLines(Lines{"1", "", "a#2"}), "1\n\na#2");
+    EXPECT_EQ(common::parseLineList(common::joinLines(Lines{"1", "", "a#2"})),
+              (Lines{"1", "", "a#2"}));
+}
+
 TEST(LineListFile, ReadsAndWritesThroughTheDisk) {
     testsupport::TempFolder folder;
     const auto path = folder / "db.cd";

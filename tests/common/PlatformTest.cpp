@@ -1,4 +1,3 @@
-#include "common/Clock.h"
 #include "common/Entropy.h"
 
 #include <gtest/gtest.h>
@@ -14,17 +13,6 @@
 #endif
 
 namespace {
-
-TEST(MonotonicCounter, NeverGoesBackAndMovesWithTime) {
-    std::uint64_t last = common::monotonicCounter();
-    for (int i = 0; i < 100000; ++i) {
-        const std::uint64_t now = common::monotonicCounter();
-        ASSERT_GE(now, last);
-        last = now;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_GT(common::monotonicCounter(), last);
-}
 
 TEST(Entropy, FillsEveryByteAndNeverRepeats) {
     std::array<unsigned char, 1> one{};

@@ -1,4 +1,4 @@
-#include "mainwindow/Dialogs.h"
+#include "dialogs/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

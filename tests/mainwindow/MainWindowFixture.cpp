@@ -109,7 +109,10 @@ Workspace::~Workspace() {
 void Workspace::writeSettings(const std::string& title, const std::string& remark1,
                               const std::string& remark2, const std::string& paperWidth) {
     std::filesystem::create_directories(folder_ / "mydb");
-    settings::WriteSettings({title, remark1, remark2, paperWidth}, folder_ / "mydb/cs.cd");
+    // Any four lines, a broken paper width too.
+    writeBytes(folder_ / "mydb/cs.cd",
+               settings::EncodeSettingsText({title, remark1, remark2, paperWidth},
+                                            settings::settingsPassphrase));
 }
 
 void Workspace::writeText(const std::string& relative, const std::string& bytes) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/Dialogs.h"
+#include "dialogs/Dialogs.h"
 #include "mainwindow/Unit1.h"
 #include "shell/Shell.h"
 #include "tests/support/CounterSeedSource.h"

@@ -3,6 +3,7 @@
 #include "common/Codepage.h"
 #include "ticket/DateTimeText.h"
 #include "ticket/SystemPrintService.h"
+#include "ticket/TicketLayout.h"
 
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -131,13 +132,12 @@ TEST(DrawnLogWindow, AsDesigned) {
 }
 
 TEST(SystemPrinting, FailsBeforePrintingWithoutPrintersAtStartOrWithoutADefaultNow) {
-    TForm2 ticket;
-    ticket.fitToPaper(510);
+    const report::Report ticket = ticket::makeTicket({}, 510, 96);
     ticket::SystemPrintService none(QStringList{}, [] { return QPrinterInfo(); });
-    EXPECT_THROW(none.print(ticket.QuickRep1), std::exception);
+    EXPECT_THROW(none.print(ticket), std::exception);
     ticket::SystemPrintService removed(QStringList{QStringLiteral("Gone")},
                                        [] { return QPrinterInfo(); });
-    EXPECT_THROW(removed.print(ticket.QuickRep1), std::exception);
+    EXPECT_THROW(removed.print(ticket), std::exception);
 }
 
 } // namespace

@@ -139,7 +139,7 @@ TEST_F(RawProgram, ADrawPrintsTheTicketAsEscPosAndAReprintRemarkOneOnly) {
     EXPECT_EQ(fault, "");
 
     form1->Image4Click();
-    EXPECT_EQ(form2.QRLabel5.text, testsupport::gbk("地址：湖畔路8号"));
+    EXPECT_EQ(form2.QuickRep1.label("QRLabel5").text, testsupport::gbk("地址：湖畔路8号"));
     expectSameTicket(receipt.job(2, fault), form2.QuickRep1);
     EXPECT_EQ(fault, "");
 }

@@ -30,8 +30,8 @@ TEST(StartUp, YesBuildsANewEventFromThePool) {
     EXPECT_EQ(program.form1->Memo1.head(), "4");
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出0个，还剩下4个。"));
     EXPECT_EQ(program.form1->Label1->text(), QStringLiteral(u"岚舟垂钓园"));
-    EXPECT_EQ(program.form1->paperWidth(), 510);
-    EXPECT_EQ(program.form1->Memo2_bt.size(), 4u);
+    EXPECT_EQ(program.form1->settings().paperWidth(), 510);
+    EXPECT_EQ(program.form1->settings().lines().size(), 4u);
     EXPECT_EQ(program.form1->Label2->text(), QStringLiteral("**"));
     // Nothing is written at start-up.
     EXPECT_EQ(workspace.read("skin/temp.db"), "<missing>");
@@ -68,7 +68,7 @@ TEST(StartUp, AnEmptyTitleLineIsAnEmptyTitle) {
     program.start();
     EXPECT_FALSE(program.form1->endRequested());
     EXPECT_EQ(program.form1->Label1->text(), QString());
-    EXPECT_EQ(program.form1->paperWidth(), 730);
+    EXPECT_EQ(program.form1->settings().paperWidth(), 730);
 }
 
 struct Broken {

@@ -14,7 +14,7 @@ using report::DrawOp;
 // pixel is a tenth of a millimetre, so widths in pixels and tenths agree.
 report::Report oneLabelReport(report::Label label, double paperLength) {
     report::Report report;
-    report.page = {50, paperLength, 50, 1000, 0, 0, 0};
+    report.page = {50, paperLength, 50, 1000, 0};
     report.titleBand.width = 1000;
     report.titleBand.height = 500;
     report.titleBand.labels.push_back(std::move(label));

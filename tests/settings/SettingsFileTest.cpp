@@ -67,11 +67,11 @@ TEST(HexTextToBytes, ABadPairNamesItselfAfter0x) {
 
 TEST(ReadSettings, ReadsTheFourLinesAndThePaperWidth) {
     const auto settings = read(fileTextFor("\xb0\xb6\xd6\xdb\r\nroad 1\r\n0571-1\r\n58"));
-    EXPECT_EQ(settings.lines, (Lines{"\xb0\xb6\xd6\xdb", "road 1", "0571-1", "58"}));
+    EXPECT_EQ(settings.lines(), (Lines{"\xb0\xb6\xd6\xdb", "road 1", "0571-1", "58"}));
     EXPECT_EQ(settings.line(1), "\xb0\xb6\xd6\xdb");
     EXPECT_EQ(settings.line(5), "");
     EXPECT_EQ(settings.line(0), "");
-    EXPECT_EQ(settings.paperWidth, 510);
+    EXPECT_EQ(settings.paperWidth(), 510);
 }
 
 TEST(ReadSettings, HexCaseDoesNotMatter) {
@@ -83,16 +83,9 @@ TEST(ReadSettings, HexCaseDoesNotMatter) {
         mixed[i] = static_cast<char>(std::toupper(mixed[i]));
     }
     for (const std::string& variant : {text, upper, mixed}) {
-        EXPECT_EQ(read(variant).lines, (Lines{"T", "", "", "80"}));
-        EXPECT_EQ(read(variant).paperWidth, 730);
+        EXPECT_EQ(read(variant).lines(), (Lines{"T", "", "", "80"}));
+        EXPECT_EQ(read(variant).paperWidth(), 730);
     }
-}
-
-TEST(ReadSettings, KeepsTheFileTextAndTheSettingsText) {
-    const std::string text = fileTextFor("T\r\nA\r\nB\r\n58");
-    const auto settings = read(text);
-    EXPECT_EQ(settings.fileText, text);
-    EXPECT_EQ(settings.settingsText, "T\r\nA\r\nB\r\n58");
 }
 
 TEST(ReadSettings, AZeroByteEndsBothTheFileTextAndThePlaintext) {
@@ -102,8 +95,8 @@ TEST(ReadSettings, AZeroByteEndsBothTheFileTextAndThePlaintext) {
     const auto settings = read(text + std::string("\0"
                                                   "ZZ not hex",
                                                   11));
-    EXPECT_EQ(settings.settingsText, "T\r\nA\r\nB\r\n58");
-    EXPECT_EQ(settings.paperWidth, 510);
+    EXPECT_EQ(settings.lines(), (Lines{"T", "A", "B", "58"}));
+    EXPECT_EQ(settings.paperWidth(), 510);
 }
 
 TEST(ReadSettings, OnlyCrLfSplitsLinesAndLinesAfterTheFourthAreIgnored) {
@@ -111,7 +104,7 @@ TEST(ReadSettings, OnlyCrLfSplitsLinesAndLinesAfterTheFourthAreIgnored) {
     EXPECT_EQ(settings.line(1), "a\rb");
     EXPECT_EQ(settings.line(2), "c\nd");
     EXPECT_EQ(settings.line(3), "");
-    EXPECT_EQ(settings.paperWidth, 510);
+    EXPECT_EQ(settings.paperWidth(), 510);
 }
 
 struct WidthCase {
@@ -122,7 +115,8 @@ struct WidthCase {
 class PaperWidthForms : public testing::TestWithParam<WidthCase> {};
 
 TEST_P(PaperWidthForms, ConvertLineFour) {
-    EXPECT_EQ(read(fileTextFor("T\r\nA\r\nB\r\n" + GetParam().line4)).paperWidth, GetParam().width);
+    EXPECT_EQ(read(fileTextFor("T\r\nA\r\nB\r\n" + GetParam().line4)).paperWidth(),
+              GetParam().width);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, PaperWidthForms,
@@ -131,6 +125,15 @@ INSTANTIATE_TEST_SUITE_P(Forms, PaperWidthForms,
                                          WidthCase{"80", 730}, WidthCase{"0", -70},
                                          WidthCase{"-5", -120},
                                          WidthCase{"214748371", 2147483640}));
+
+TEST(PaperWidthAcceptance, TakesTenToThreeHundredMillimetresInDigitsOnly) {
+    for (const char* line : {"10", "58", "300", "080"}) {
+        EXPECT_TRUE(settings::isAcceptedPaperWidthLine(line)) << line;
+    }
+    for (const char* line : {"9", "301", "", "+58", " 58", "$3A", "-5", "99999999999"}) {
+        EXPECT_FALSE(settings::isAcceptedPaperWidthLine(line)) << line;
+    }
+}
 
 TEST(ReadSettings, EveryMalformedFileFailsWithItsOwnError) {
     EXPECT_EQ(failureOf<EConvertError>(fileTextFor("T\r\nA\r\nB\r\n58") + "\r\n"),

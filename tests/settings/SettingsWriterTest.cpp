@@ -31,7 +31,7 @@ TEST(SettingsWriter, WhatItWritesReadsBackAsTheSameLines) {
     testsupport::TempFolder folder;
     const auto path = folder / "cs.cd";
     for (int round = 0; round < 500; ++round) {
-        settings::SettingsLines lines;
+        std::vector<std::string> lines(4);
         for (int k = 0; k < 3; ++k) {
             const int length = static_cast<int>(random() % 30);
             for (int i = 0; i < length; ++i) {
@@ -44,12 +44,12 @@ TEST(SettingsWriter, WhatItWritesReadsBackAsTheSameLines) {
             }
         }
         lines[3] = std::to_string(10 + random() % 291);
-        settings::WriteSettings(lines, path);
+        settings::WriteSettings(settings::Settings(lines), path);
         const auto read = settings::ReadSettings(path);
         for (int k = 1; k <= 4; ++k) {
             ASSERT_EQ(read.line(k), lines[static_cast<std::size_t>(k - 1)]) << "round " << round;
         }
-        ASSERT_EQ(read.paperWidth, std::stoi(lines[3]) * 10 - 70);
+        ASSERT_EQ(read.paperWidth(), std::stoi(lines[3]) * 10 - 70);
         const std::string plaintext =
             oracle::decrypt(settingsKey, oracle::fromHex(testsupport::readBytes(path)).substr(8));
         ASSERT_EQ(plaintext.substr(0, plaintext.find('\0')),
@@ -61,9 +61,11 @@ TEST(SettingsWriter, RefusesLinesThatCannotBeReadBackAndWritesNothing) {
     testsupport::TempFolder folder;
     const auto path = folder / "cs.cd";
     testsupport::writeBytes(path, "old");
-    EXPECT_THROW(settings::WriteSettings({"a\r\nb", "", "", "58"}, path), std::invalid_argument);
-    EXPECT_THROW(settings::WriteSettings({"", std::string("a\0b", 3), "", "58"}, path),
+    EXPECT_THROW(settings::WriteSettings(settings::Settings({"a\r\nb", "", "", "58"}), path),
                  std::invalid_argument);
+    EXPECT_THROW(
+        settings::WriteSettings(settings::Settings({"", std::string("a\0b", 3), "", "58"}), path),
+        std::invalid_argument);
     EXPECT_EQ(testsupport::readBytes(path), "old");
 }
 

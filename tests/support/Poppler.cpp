@@ -35,4 +35,17 @@ std::vector<PdfPage> readPdf(const std::string& hostFile) {
     return pages;
 }
 
+const PdfWord* findWord(const PdfPage& page, const std::string& text) {
+    for (const PdfWord& word : page.words) {
+        if (word.text == text) {
+            return &word;
+        }
+    }
+    return nullptr;
+}
+
+double tenthsToPoints(double tenths) {
+    return tenths / 254.0 * 72.0;
+}
+
 } // namespace testsupport

@@ -21,4 +21,10 @@ struct PdfPage {
 // The pages of a PDF file named as the host sees it (hostPath).
 std::vector<PdfPage> readPdf(const std::string& hostFile);
 
+// The first word of the page with this text, or null.
+const PdfWord* findWord(const PdfPage& page, const std::string& text);
+
+// Tenths of a millimetre, the report's unit, in the points of the page.
+double tenthsToPoints(double tenths);
+
 } // namespace testsupport

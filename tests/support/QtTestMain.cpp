@@ -1,5 +1,5 @@
 // The main of the test programs that need a Qt application: the offscreen platform unless the
-// caller chose another, and the program's font substitutions.
+// caller chose another, and the program's faces from the build tree.
 #include "report/QtFonts.h"
 
 #include <QApplication>
@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    report::installFontSubstitutions();
+    report::installFonts(QStringLiteral(QHT_FONT_FOLDER));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

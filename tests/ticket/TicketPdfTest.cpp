@@ -1,15 +1,15 @@
 #include "common/Codepage.h"
+#include "dialogs/Screen.h"
 #include "report/ReportPrinter.h"
 #include "report/Units.h"
 #include "tests/support/HostCommand.h"
 #include "tests/support/Poppler.h"
 #include "tests/support/TempFolder.h"
+#include "ticket/TicketLayout.h"
 #include "ticket/Unit2.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
-#include <QScreen>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,19 +18,16 @@
 namespace {
 
 using testsupport::PdfWord;
+using testsupport::tenthsToPoints;
 
 std::string gbk(const std::string& utf8) {
     return common::utf8ToGbk(utf8).value();
 }
 
-double tenthsToPoints(double tenths) {
-    return tenths / 254.0 * 72.0;
-}
-
 class TicketPdf : public testing::Test {
 protected:
     testsupport::TempFolder folder;
-    TForm2 form;
+    report::Report ticket;
 
     void SetUp() override {
         if (!testsupport::hostCommandsAvailable()) {
@@ -40,27 +37,26 @@ protected:
     }
 
     void fill(std::int32_t paperWidth) {
-        form.fitToPaper(paperWidth);
-        form.QRLabel1.text = gbk("岚舟垂钓园");
-        form.QRLabel2.text = "12";
-        form.QRLabel3.text = gbk("2024年3月05日14:07:09");
-        form.QRLabel5.text = gbk("钓鱼路1号") + "\r\n" + gbk("电话：0571-1234");
+        ticket = ticket::makeTicket({gbk("岚舟垂钓园"), "12", gbk("2024年3月05日14:07:09"),
+                                     gbk("钓鱼路1号") + "\r\n" + gbk("电话：0571-1234")},
+                                    paperWidth, screenPixelsPerInch());
     }
+
+    report::Label& label(const char* name) { return ticket.label(name); }
 
     std::filesystem::path print(const std::string& name) {
         const auto pdf = folder / name;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf.string()));
-        report::printReport(form.QuickRep1, printer,
-                            QGuiApplication::primaryScreen()->logicalDotsPerInch());
+        report::printReport(ticket, printer, screenPixelsPerInch());
         return pdf;
     }
 
     // The word lies inside the label's box on the page (points, with half a point to spare).
     void expectInBox(const PdfWord& word, const report::Label& label) {
         const double left = tenthsToPoints(label.left);
-        const double top = tenthsToPoints(form.QuickRep1.page.topMargin + label.top);
+        const double top = tenthsToPoints(ticket.page.topMargin + label.top);
         EXPECT_GE(word.xMin, left - 0.5) << word.text << " in " << label.name;
         EXPECT_LE(word.xMax, left + tenthsToPoints(label.width) + 0.5) << word.text;
         EXPECT_GE(word.yMin, top - 0.5) << word.text << " in " << label.name;
@@ -68,10 +64,8 @@ protected:
     }
 
     static const PdfWord& find(const testsupport::PdfPage& page, const std::string& text) {
-        for (const PdfWord& word : page.words) {
-            if (word.text == text) {
-                return word;
-            }
+        if (const PdfWord* word = testsupport::findWord(page, text)) {
+            return *word;
         }
         static const PdfWord missing{"<missing " + text + ">", -1e9, -1e9, -1e9, -1e9};
         return missing;
@@ -86,12 +80,12 @@ TEST_F(TicketPdf, A58MillimetrePaperTicketCarriesEveryTextInItsBox) {
     EXPECT_NEAR(pages[0].width, 51.0 / 25.4 * 72, 0.5);
     EXPECT_NEAR(pages[0].height, 65.9 / 25.4 * 72, 0.5);
 
-    expectInBox(find(pages[0], "岚舟垂钓园"), form.QRLabel1);
-    expectInBox(find(pages[0], "12"), form.QRLabel2);
-    expectInBox(find(pages[0], "2024年3月05日14:07:09"), form.QRLabel3);
-    expectInBox(find(pages[0], "钓鱼路1号"), form.QRLabel5);
-    expectInBox(find(pages[0], "电话：0571-1234"), form.QRLabel5);
-    expectInBox(find(pages[0], "岚舟科技出品"), form.QRLabel6);
+    expectInBox(find(pages[0], "岚舟垂钓园"), label("QRLabel1"));
+    expectInBox(find(pages[0], "12"), label("QRLabel2"));
+    expectInBox(find(pages[0], "2024年3月05日14:07:09"), label("QRLabel3"));
+    expectInBox(find(pages[0], "钓鱼路1号"), label("QRLabel5"));
+    expectInBox(find(pages[0], "电话：0571-1234"), label("QRLabel5"));
+    expectInBox(find(pages[0], "岚舟科技出品"), label("QRLabel6"));
     EXPECT_LT(find(pages[0], "钓鱼路1号").yMax, find(pages[0], "电话：0571-1234").yMax);
 
     // The number stands centred on the paper.
@@ -111,7 +105,7 @@ TEST_F(TicketPdf, An80MillimetrePaperTicketIsWiderAndTheSameLength) {
 
 TEST_F(TicketPdf, FiveRemarkLinesPutTheFifthOnASecondPage) {
     fill(510);
-    form.QRLabel5.text = "r1\r\nr2\r\nr3\r\nr4\r\nr5";
+    label("QRLabel5").text = "r1\r\nr2\r\nr3\r\nr4\r\nr5";
     const auto pages = testsupport::readPdf(testsupport::hostPath(print("five.pdf")));
     ASSERT_GE(pages.size(), 2u);
     EXPECT_EQ(find(pages.back(), "r5").text, "r5");
@@ -137,9 +131,9 @@ TEST_F(TicketPdf, APaperWithoutWidthIsRefusedBeforePrinting) {
 TEST_F(TicketPdf, TheDashedRuleCoversTheTitlesLowerRows) {
     const auto inkInRuleTopRows = [&](bool ruleTransparent) {
         fill(510);
-        form.QRLabel1.font.pointSize = 40;
-        form.QRLabel1.text = gbk("国国国");
-        form.QRLabel7.transparent = ruleTransparent;
+        label("QRLabel1").font.pointSize = 40;
+        label("QRLabel1").text = gbk("国国国");
+        label("QRLabel7").transparent = ruleTransparent;
         const auto pdf = print(ruleTransparent ? "open.pdf" : "covered.pdf");
         const std::string png = (folder / "page").string();
         testsupport::hostCommandOutput("pdftoppm -r 254 -png -singlefile '" +
@@ -148,7 +142,7 @@ TEST_F(TicketPdf, TheDashedRuleCoversTheTitlesLowerRows) {
         const QImage image(QString::fromStdString(png + ".png"));
         EXPECT_FALSE(image.isNull());
         // At 254 dots per inch a pixel is a tenth of a millimetre.
-        const int top = static_cast<int>(std::ceil(50 + form.QRLabel7.top)) + 1;
+        const int top = static_cast<int>(std::ceil(50 + label("QRLabel7").top)) + 1;
         int ink = 0;
         for (int y = top; y < top + 8; ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -169,8 +163,7 @@ TEST(TicketWindow, IsCreatedHiddenWithItsCaptionAndTheDesignTexts) {
     TForm2 form;
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.windowTitle(), QStringLiteral(u"打印"));
-    EXPECT_EQ(common::gbkToUtf8(form.QRLabel2.text), "序号");
-    EXPECT_EQ(&form.QRLabel5, &form.QuickRep1.label("QRLabel5"));
+    EXPECT_EQ(common::gbkToUtf8(form.QuickRep1.label("QRLabel2").text), "序号");
 }
 
 } // namespace

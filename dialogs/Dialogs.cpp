@@ -1,15 +1,14 @@
 #include "Dialogs.h"
 
-#include "ProgramTexts.h"
+#include "DialogTexts.h"
+#include "Screen.h"
 
 #include "common/Codepage.h"
 
-#include <QGuiApplication>
+#include <QAbstractButton>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QAbstractButton>
-#include <QScreen>
 
 #include <utility>
 
@@ -59,9 +58,7 @@ void QtDialogs::showError(const QString& caption, const QString& text) {
 void QtDialogs::showMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, texts::applicationTitle, text, QMessageBox::Ok);
     box.adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        box.move(screen->availableGeometry().center() - box.rect().center());
-    }
+    centreOnPrimaryScreen(box);
     box.exec();
 }
 
