@@ -64,14 +64,14 @@ BENCHMARK(BM_TextWindowProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_MainWindowProcess(benchmark::State& state) {
     testsupport::Workspace workspace;
     workspace.writePool(poolOf(10000));
-    runProbe(state, {"main", std::filesystem::current_path().string()});
+    runProbe(state, {"main", workspace.folder().string()});
 }
 BENCHMARK(BM_MainWindowProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Reveal(benchmark::State& state) {
     testsupport::Workspace workspace;
     workspace.writePool(poolOf(10000));
-    testsupport::Program program;
+    testsupport::Program program(workspace);
     program.start(true);
     for (auto _ : state) {
         state.PauseTiming();

@@ -16,6 +16,18 @@ inline const std::filesystem::path remainderFilePath{"skin/temp.db"};
 // C:\lzreport.txt on Windows; lzreport.txt in the user's home folder elsewhere.
 std::filesystem::path exportFilePath();
 
+// Where the windows find the program's files: the workspace folder that holds mydb and skin
+// (empty for the current folder, which the program is started in) and the export file.
+struct ProgramPaths {
+    std::filesystem::path workspace;
+    std::filesystem::path exportFile = exportFilePath();
+
+    // A file given relative to the workspace.
+    std::filesystem::path at(const std::filesystem::path& relative) const {
+        return workspace / relative;
+    }
+};
+
 // Reads the pool file, builds the queue from its lines and sets the event total to the queue's
 // count. Fails with EFOpenError for a missing or unreadable file, EConvertError for a pinned line
 // whose position is not an integer. Writes nothing.

@@ -116,14 +116,14 @@ void TForm1::createControls() {
 
 void TForm1::runStartUp() {
     try {
-        Image1->setPicture(imaging::decodeJpegFile(backgroundPath));
+        Image1->setPicture(imaging::decodeJpegFile(services_.paths.at(backgroundPath)));
 
-        applySettings(settings::ReadSettings());
+        applySettings(settings::ReadSettings(services_.paths.at(settings::settingsFilePath)));
 
         if (services_.dialogs.askYesNo(this, texts::noticeCaption, texts::startQuestion)) {
-            draw::openNewEvent(Memo1);
+            draw::openNewEvent(Memo1, services_.paths.at(draw::poolFilePath));
         } else {
-            draw::resumeEvent(Memo1);
+            draw::resumeEvent(Memo1, services_.paths.at(draw::remainderFilePath));
         }
         showStatus();
     } catch (const std::exception&) {
@@ -146,9 +146,9 @@ ticket::TicketTexts TForm1::ticketTexts() const {
             settings_.paperWidth()};
 }
 
-bool TForm1::tryShowPicture(PictureBox* box, const char* path) {
+bool TForm1::tryShowPicture(PictureBox* box, const char* path) const {
     try {
-        box->setPicture(imaging::decodePngFile(path));
+        box->setPicture(imaging::decodePngFile(services_.paths.at(path)));
         return true;
     } catch (const std::exception&) {
         return false;
@@ -171,8 +171,8 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::showStep() {
-    Image2->setPicture(imaging::decodePngFile(startPicturePath));
-    Image4->setPicture(imaging::decodePngFile(reprintPicturePath));
+    Image2->setPicture(imaging::decodePngFile(services_.paths.at(startPicturePath)));
+    Image4->setPicture(imaging::decodePngFile(services_.paths.at(reprintPicturePath)));
     layOut();
     services_.shell.makeDesktopShortcut();
 }
@@ -230,7 +230,7 @@ void TForm1::Timer2Timer() {
     Label2->setGbkText(Memo1.head());
     Memo1.removeHead();
     try {
-        draw::writeQueueFile(Memo1, draw::remainderFilePath);
+        draw::writeQueueFile(Memo1, services_.paths.at(draw::remainderFilePath));
     } catch (const std::exception&) {
         // The draw stands; a later resume starts from what the file still holds.
     }
@@ -319,7 +319,7 @@ void TForm1::applySettings(const settings::Settings& settings) {
 
 void TForm1::Label2DblClick() {
     try {
-        draw::writeQueueFile(Memo1, draw::exportFilePath());
+        draw::writeQueueFile(Memo1, services_.paths.exportFile);
     } catch (const std::exception&) {
         // Nothing is shown when the export cannot be written.
     }

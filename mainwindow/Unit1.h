@@ -5,6 +5,7 @@
 
 #include "dialogs/Dialogs.h"
 #include "draw/DrawQueue.h"
+#include "draw/EventFiles.h"
 #include "settings/Unit4.h"
 #include "shell/Shell.h"
 #include "ticket/TicketPrinting.h"
@@ -16,12 +17,13 @@
 #include <string>
 #include <vector>
 
-// What the main window is given to reach the world: message boxes, the source of chance and the
-// desktop shell.
+// What the main window is given to reach the world: message boxes, the source of chance, the
+// desktop shell and where the files are.
 struct MainServices {
     Dialogs& dialogs;
     draw::SeedSource& seeds;
     shell::Shell& shell;
+    draw::ProgramPaths paths = {};
 };
 
 // The main window: the park's title, the big number display, the status line and the start and
@@ -38,6 +40,7 @@ public:
 
     // True after a failed start-up: the program is to end once the window has been shown.
     bool endRequested() const { return endRequested_; }
+    const draw::ProgramPaths& paths() const { return services_.paths; }
     // The settings read at start, or saved in the settings window since.
     const settings::Settings& settings() const { return settings_; }
 
@@ -82,7 +85,7 @@ private:
     void applySettings(const settings::Settings& settings);
     ticket::TicketTexts ticketTexts() const;
     // Loads a skin picture onto a picture control; false when it cannot be loaded.
-    static bool tryShowPicture(PictureBox* box, const char* path);
+    bool tryShowPicture(PictureBox* box, const char* path) const;
 
     MainServices services_;
     ticket::TicketPrinting* printing_ = nullptr;

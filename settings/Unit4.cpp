@@ -61,10 +61,10 @@ std::optional<std::string> gbkOf(const QString& text) {
 
 } // namespace
 
-TForm4::TForm4(Dialogs& dialogs, QWidget* parent)
+TForm4::TForm4(Dialogs& dialogs, draw::ProgramPaths paths, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint),
-      dialogs_(dialogs) {
+      dialogs_(dialogs), paths_(std::move(paths)) {
     setWindowTitle(QStringLiteral(u"设置"));
     setFixedSize(621, 366);
 
@@ -143,7 +143,8 @@ void TForm4::showEvent(QShowEvent* event) {
 
 void TForm4::FormShow() {
     try {
-        const std::string text = common::joinLines(common::readLineListFile(draw::poolFilePath));
+        const std::string text =
+            common::joinLines(common::readLineListFile(paths_.at(draw::poolFilePath)));
         Memo3->setPlainText(QString::fromStdString(common::gbkToUtf8(text)));
     } catch (const std::exception&) {
         // The editor keeps what it had.
@@ -179,7 +180,7 @@ void TForm4::Button3Click() {
     }
     Memo3->setPlainText(QString::fromStdString(common::joinLines(*pool)));
     try {
-        common::writeLineListFile(draw::poolFilePath, *pool);
+        common::writeLineListFile(paths_.at(draw::poolFilePath), *pool);
     } catch (const std::exception&) {
         dialogs_.showMessage(generateFailed);
         return;
@@ -220,8 +221,8 @@ void TForm4::Button1Click() {
     }
     const settings::Settings settings(std::move(lines));
     try {
-        settings::WriteSettings(settings);
-        common::writeLineListFile(draw::poolFilePath, common::parseLineList(*pool));
+        settings::WriteSettings(settings, paths_.at(settings::settingsFilePath));
+        common::writeLineListFile(paths_.at(draw::poolFilePath), common::parseLineList(*pool));
     } catch (const std::exception& failure) {
         dialogs_.showMessage(QStringLiteral(u"保存失败：") + failureText(failure.what()));
         return;

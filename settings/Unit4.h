@@ -2,6 +2,8 @@
 
 #include "SettingsWriter.h"
 
+#include "draw/EventFiles.h"
+
 #include <QDialog>
 
 #include <optional>
@@ -21,7 +23,7 @@ class TForm4 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm4(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit TForm4(Dialogs& dialogs, draw::ProgramPaths paths = {}, QWidget* parent = nullptr);
 
     // Fills Edit1 to Edit4 from the settings lines (GBK).
     void setPrintFields(const settings::Settings& settings);
@@ -65,5 +67,6 @@ private:
     void createDataPage();
 
     Dialogs& dialogs_;
+    draw::ProgramPaths paths_;
     std::optional<settings::Settings> saved_;
 };

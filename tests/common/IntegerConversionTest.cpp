@@ -13,6 +13,10 @@ struct Accepted {
     std::int32_t value;
 };
 
+void PrintTo(const Accepted& accepted, std::ostream* out) {
+    *out << '"' << accepted.text << "\" as " << accepted.value;
+}
+
 class IntegerConversionAccepts : public testing::TestWithParam<Accepted> {};
 
 TEST_P(IntegerConversionAccepts, GivesTheValue) {

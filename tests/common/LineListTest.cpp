@@ -20,6 +20,10 @@ struct Parsed {
     Lines lines;
 };
 
+void PrintTo(const Parsed& parsed, std::ostream* out) {
+    *out << parsed.name;
+}
+
 class LineListParsing : public testing::TestWithParam<Parsed> {};
 
 TEST_P(LineListParsing, GivesTheLines) {

@@ -62,6 +62,10 @@ struct PinnedForm {
     std::string entry;
 };
 
+void PrintTo(const PinnedForm& form, std::ostream* out) {
+    *out << '"' << form.line << '"';
+}
+
 class PinnedPositionForms : public testing::TestWithParam<PinnedForm> {};
 
 TEST_P(PinnedPositionForms, PinTheEntryToPositionSeven) {

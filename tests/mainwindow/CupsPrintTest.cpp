@@ -89,7 +89,7 @@ TEST_F(CupsPrinting, ADrawPrintsItsTicketAndAPrintAskedForMeanwhileIsIgnored) {
     testsupport::FakeDialogs dialogs;
     testsupport::FakeShell shell;
     testsupport::CounterSeedSource seeds;
-    TForm1 form1({dialogs, seeds, shell});
+    TForm1 form1({dialogs, seeds, shell, workspace.programPaths()});
     ProgramWindows others(form1, dialogs);
     ticket::SystemPrintService& printer = others.printer;
     TForm2& form2 = others.form2;

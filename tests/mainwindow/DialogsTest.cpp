@@ -40,6 +40,10 @@ struct Answer {
     bool yes;
 };
 
+void PrintTo(const Answer& answer, std::ostream* out) {
+    *out << answer.name;
+}
+
 class Question : public testing::TestWithParam<Answer> {};
 
 // The question boxes read "是(Y)" and "否(N)", as on the Chinese system, and take Y and N alone.

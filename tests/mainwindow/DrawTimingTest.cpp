@@ -14,7 +14,7 @@ using testsupport::Workspace;
 TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     Workspace workspace;
     workspace.writePool({"a#1", "b#2", "c#3"});
-    Program program;
+    Program program(workspace);
     program.start();
     program.form1->show();
     TForm1& form = *program.form1;
@@ -47,7 +47,8 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     EXPECT_EQ(program.number(), "a");
     EXPECT_EQ(workspace.read("skin/temp.db"), "b\r\nc\r\n");
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
-    EXPECT_EQ(testsupport::shownPicture(form.Image2), testsupport::skinPicture("skin/blue/cs.png"));
+    EXPECT_EQ(testsupport::shownPicture(form.Image2),
+              testsupport::skinPicture(workspace.path("skin/blue/cs.png")));
     EXPECT_TRUE(form.Timer3.isActive());
     EXPECT_FALSE(form.Timer2.isActive());
     EXPECT_FALSE(form.Image2->isEnabled());
@@ -57,7 +58,8 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     EXPECT_GE(program.printer.printed[0].atMilliseconds, 1480);
     EXPECT_LE(program.printer.printed[0].atMilliseconds, 1700);
     EXPECT_TRUE(form.Image2->isEnabled());
-    EXPECT_EQ(testsupport::shownPicture(form.Image2), testsupport::skinPicture("skin/blue/ks.png"));
+    EXPECT_EQ(testsupport::shownPicture(form.Image2),
+              testsupport::skinPicture(workspace.path("skin/blue/ks.png")));
     EXPECT_FALSE(form.Timer3.isActive());
 }
 

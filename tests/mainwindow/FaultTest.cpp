@@ -39,7 +39,6 @@ public:
             mounted_ = host("mount --bind " + at + " " + at + " && mount -o remount,bind,ro " + at);
         }
         std::filesystem::remove_all(staging);
-        std::filesystem::current_path(path_);
     }
     ~WorkspaceMount() {
         if (mounted_) {
@@ -75,7 +74,7 @@ void expectEverythingFailsSafely(Workspace& workspace, WorkspaceMount::Kind kind
     ASSERT_EQ(testsupport::hostCommandOutput("id -u"), "0\n")
         << "mounting a tmpfs or a read-only bind needs root (CI runs as root)";
     workspace.writeText("skin/temp.db", "2\r\n3\r\n");
-    Program program;
+    Program program(workspace);
     program.start(false);
     WorkspaceMount mount(workspace, kind);
     ASSERT_TRUE(mount.mounted());

@@ -91,7 +91,7 @@ void savePicture(const std::filesystem::path& path, QColor colour, int width, in
 
 } // namespace
 
-Workspace::Workspace() : previous_(std::filesystem::current_path()) {
+Workspace::Workspace() {
     savePicture(folder_ / "skin/blue/BG.jpg", QColor(10, 40, 120), 80, 60);
     savePicture(folder_ / "skin/blue/ks.png", QColor(0, 200, 0), 8, 8);
     savePicture(folder_ / "skin/blue/dy.png", QColor(0, 0, 200), 8, 8);
@@ -99,11 +99,6 @@ Workspace::Workspace() : previous_(std::filesystem::current_path()) {
     writeSettings(gbk("岚舟垂钓园"), gbk("地址：湖畔路8号"), gbk("电话：0571-8888"), "58");
     writePool({"1", "2", "3"});
     std::filesystem::create_directories(folder_ / "skin");
-    std::filesystem::current_path(folder_.path());
-}
-
-Workspace::~Workspace() {
-    std::filesystem::current_path(previous_);
 }
 
 void Workspace::writeSettings(const std::string& title, const std::string& remark1,
@@ -131,8 +126,8 @@ std::string Workspace::read(const std::string& relative) const {
     return readBytes(folder_ / relative);
 }
 
-QImage skinPicture(const std::string& relative) {
-    return QImage(QString::fromStdString(relative)).convertToFormat(QImage::Format_RGB32);
+QImage skinPicture(const std::filesystem::path& file) {
+    return QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage shownPicture(const PictureBox* box) {
@@ -141,10 +136,10 @@ QImage shownPicture(const PictureBox* box) {
 
 void Program::start(bool answer) {
     dialogs.answer = answer;
-    form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell});
+    form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell, paths});
     form2 = std::make_unique<TForm2>();
     form3 = std::make_unique<TForm3>();
-    form4 = std::make_unique<TForm4>(dialogs);
+    form4 = std::make_unique<TForm4>(dialogs, paths);
     printing = std::make_unique<ticket::TicketPrinting>(*form2, *form3, printer, clock);
     form1->attachTicket(*printing, *form3);
     form1->attachSettingsWindow(*form4);

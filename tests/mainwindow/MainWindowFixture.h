@@ -74,14 +74,16 @@ public:
     std::tm now() const override;
 };
 
-// The files of a workspace in a fresh folder, made the current folder while the object lives.
+// The files of a workspace in a fresh folder.
 class Workspace {
 public:
     Workspace();
-    ~Workspace();
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
 
+    std::filesystem::path folder() const { return folder_.path(); }
+    // The program's files here, the export file too.
+    draw::ProgramPaths programPaths() const { return {folder_.path(), folder_ / "lzreport.txt"}; }
     std::filesystem::path path(const std::string& relative) const { return folder_ / relative; }
     void writeSettings(const std::string& title, const std::string& remark1,
                        const std::string& remark2, const std::string& paperWidth);
@@ -92,16 +94,21 @@ public:
 
 private:
     TempFolder folder_;
-    std::filesystem::path previous_;
 };
 
 // The picture a skin file holds, as the window shows it.
-QImage skinPicture(const std::string& relative);
+QImage skinPicture(const std::filesystem::path& file);
 // The picture a picture control shows, in the same form.
 QImage shownPicture(const PictureBox* box);
 
 // The program's windows over a workspace, with fakes for everything that blocks or varies.
 struct Program {
+    // Over the current folder, with the export file of the system, as the program runs.
+    Program() = default;
+    // Over the workspace, with the export file in its folder.
+    explicit Program(const Workspace& workspace) : paths(workspace.programPaths()) {}
+
+    draw::ProgramPaths paths;
     FakeDialogs dialogs;
     FakeShell shell;
     CounterSeedSource seeds{0x9E3779B9u};

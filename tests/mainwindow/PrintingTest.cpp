@@ -34,7 +34,7 @@ TEST(DateTimeText, HasTheMonthWithoutAndTheRestWithLeadingZeros) {
 TEST(TicketPrinting, ADrawPrintsTitleNumberDateAndBothRemarks) {
     Workspace workspace;
     workspace.writePool({"12"});
-    Program program;
+    Program program(workspace);
     program.start();
     program.drawOnce();
     ASSERT_EQ(program.printer.printed.size(), 1u);
@@ -50,7 +50,7 @@ TEST(TicketPrinting, ADrawPrintsTitleNumberDateAndBothRemarks) {
 TEST(TicketPrinting, AReprintPrintsTheDisplayWithTheFirstRemarkOnly) {
     Workspace workspace;
     workspace.writePool({"12"});
-    Program program;
+    Program program(workspace);
     program.start();
     program.drawOnce();
     program.form1->Image4Click();
@@ -67,7 +67,7 @@ TEST(TicketPrinting, AReprintPrintsTheDisplayWithTheFirstRemarkOnly) {
 
 TEST(TicketPrinting, AReprintBeforeAnyDrawPrintsTheDisplaysFirstText) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     program.form1->Image4Click();
     ASSERT_EQ(program.printer.printed.size(), 1u);
@@ -76,7 +76,7 @@ TEST(TicketPrinting, AReprintBeforeAnyDrawPrintsTheDisplaysFirstText) {
 
 TEST(TicketPrinting, NoOrYesDuringTheFlickerPrintsAndLogsNothing) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     program.dialogs.answer = false;
     program.form1->Image4Click();
@@ -92,7 +92,7 @@ TEST(TicketPrinting, NoOrYesDuringTheFlickerPrintsAndLogsNothing) {
 TEST(TicketPrinting, AReprintConfirmedBetweenRevealAndPrintPrintsTheNewEntryFirst) {
     Workspace workspace;
     workspace.writePool({"a#1", "b#2"});
-    Program program;
+    Program program(workspace);
     program.start();
     program.form1->Image2Click();
     while (program.form1->Timer2.isActive()) {
@@ -110,7 +110,7 @@ TEST(TicketPrinting, AReprintConfirmedBetweenRevealAndPrintPrintsTheNewEntryFirs
 TEST(TicketPrinting, AfterFinishedAReprintPrintsFinished) {
     Workspace workspace;
     workspace.writeText("skin/temp.db", "");
-    Program program;
+    Program program(workspace);
     program.start(false);
     program.form1->Image2Click();
     program.form1->Image4Click();

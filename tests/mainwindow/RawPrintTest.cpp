@@ -98,7 +98,8 @@ protected:
         const QString name = testsupport::rawTestPrinter();
         ASSERT_TRUE(ticket::takesRawBytes(ticket::printerFacts(name)));
         workspace.writePool({"37"});
-        form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell});
+        form1 =
+            std::make_unique<TForm1>(MainServices{dialogs, seeds, shell, workspace.programPaths()});
         printer = std::make_unique<ticket::SystemPrintService>(
             QStringList{name}, [name] { return QPrinterInfo::printerInfo(name); },
             std::chrono::seconds(3));

@@ -50,7 +50,7 @@ QStringList messages(const Program& program) {
 
 TEST(AccessPrompt, TheRightPasswordOpensTheWindowWithTheSettingsLines) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     openSettings(program, [](TForm4& form) {
         EXPECT_TRUE(form.isVisible());
@@ -66,7 +66,7 @@ TEST(AccessPrompt, TheRightPasswordOpensTheWindowWithTheSettingsLines) {
 
 TEST(AccessPrompt, AnyOtherAnswerOpensNothing) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     for (const QString& answer : {QStringLiteral(" 580317"), QStringLiteral("580317 "),
                                   QStringLiteral("580318"), QString()}) {
@@ -129,11 +129,15 @@ struct Generation {
     QString message;
 };
 
+void PrintTo(const Generation& g, std::ostream* out) {
+    *out << g.name;
+}
+
 class Generator : public testing::TestWithParam<Generation> {};
 
 TEST_P(Generator, FillsTheEditorWritesThePoolAndSaysHowMany) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     const Generation& g = GetParam();
     openSettings(program, [&](TForm4& form) {
@@ -161,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Generator, OneToFiftyAndTheHundredThousandBound) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     openSettings(program, [&](TForm4& form) {
         form.Button3Click(); // the boxes as they start: 1 and 50
@@ -177,7 +181,7 @@ TEST(Generator, OneToFiftyAndTheHundredThousandBound) {
 
 TEST(SettingsWindow, PaperWidthTakesDigitsAndBackspaceOnly) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     openSettings(program, [&](TForm4& form) {
         form.Edit4->clear();
@@ -196,7 +200,7 @@ TEST(SettingsWindow, PaperWidthTakesDigitsAndBackspaceOnly) {
 
 TEST(SettingsWindow, CancelLosesTheEditsAndTheNextOpeningShowsTheLinesAgain) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     openSettings(program, [](TForm4& form) {
         form.Edit1->setText(QStringLiteral("changed"));
@@ -212,7 +216,7 @@ TEST(SettingsWindow, CancelLosesTheEditsAndTheNextOpeningShowsTheLinesAgain) {
 
 TEST(SettingsWindow, ClearAndPasteWorkOnTheEditorOnly) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     QApplication::clipboard()->setText(QStringLiteral("8\n9"));
     openSettings(program, [](TForm4& form) {
@@ -231,7 +235,7 @@ TEST(SettingsWindow, ClearAndPasteWorkOnTheEditorOnly) {
 
 TEST(SettingsWindow, AnUnreadablePoolFileKeepsTheEditorsText) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     openSettings(program, [&](TForm4& form) { form.Memo3->setPlainText(QStringLiteral("kept")); });
     workspace.remove("mydb/db.cd");
@@ -242,7 +246,7 @@ TEST(SettingsWindow, AnUnreadablePoolFileKeepsTheEditorsText) {
 
 TEST(SettingsWindowSave, WritesBothFilesAndTakesEffectAtOnce) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     openSettings(program, [](TForm4& form) {
         form.Edit1->setText(QStringLiteral(u"新钓场"));
@@ -253,7 +257,7 @@ TEST(SettingsWindowSave, WritesBothFilesAndTakesEffectAtOnce) {
         form.Button1Click();
         EXPECT_FALSE(form.isVisible());
     });
-    const auto read = settings::ReadSettings();
+    const auto read = settings::ReadSettings(workspace.path("mydb/cs.cd"));
     EXPECT_EQ(read.line(1), gbk("新钓场"));
     EXPECT_EQ(read.line(2), gbk("河东路1号"));
     EXPECT_EQ(read.line(3), "");
@@ -276,11 +280,15 @@ struct Refusal {
     QString pool;
 };
 
+void PrintTo(const Refusal& r, std::ostream* out) {
+    *out << r.name;
+}
+
 class SaveRefusals : public testing::TestWithParam<Refusal> {};
 
 TEST_P(SaveRefusals, SayWhyAndWriteNothing) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     const std::string settingsBefore = workspace.read("mydb/cs.cd");
     const Refusal& r = GetParam();

@@ -122,7 +122,7 @@ QRectF inkOf(const QLabel* label) {
 
 TEST(StandInFaces, KeepTheTitleAndTheNumberInsideTheirBoxes) {
     testsupport::Workspace workspace;
-    testsupport::Program program;
+    testsupport::Program program(workspace);
     program.start(true);
     program.form1->Label2->setGbkText("88");
     for (const TextLabel* label : {program.form1->Label1, program.form1->Label2}) {

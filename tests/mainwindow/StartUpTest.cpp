@@ -15,7 +15,7 @@ const QString failure = QStringLiteral(u"软件加载失败，即将关闭，请
 TEST(StartUp, YesBuildsANewEventFromThePool) {
     Workspace workspace;
     workspace.writePool({"1", "2", "3", "4#1"});
-    Program program;
+    Program program(workspace);
     program.start(true);
     ASSERT_FALSE(program.form1->endRequested());
     ASSERT_EQ(program.dialogs.shown.size(), 1u);
@@ -40,7 +40,7 @@ TEST(StartUp, YesBuildsANewEventFromThePool) {
 TEST(StartUp, NoResumesTheRemainderAsItStands) {
     Workspace workspace;
     workspace.writeText("skin/temp.db", "7#1\r\n*\r\n9\r\n");
-    Program program;
+    Program program(workspace);
     program.start(false);
     ASSERT_FALSE(program.form1->endRequested());
     EXPECT_EQ(program.form1->Memo1.head(), "7#1");
@@ -53,7 +53,7 @@ TEST(StartUp, AnEmptyPoolOrRemainderOpensAnEventOfNothing) {
     workspace.writePool({});
     workspace.writeText("skin/temp.db", "");
     for (const bool answer : {true, false}) {
-        Program program;
+        Program program(workspace);
         program.start(answer);
         EXPECT_FALSE(program.form1->endRequested());
         EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出0个，还剩下0个。"));
@@ -64,7 +64,7 @@ TEST(StartUp, AnEmptyPoolOrRemainderOpensAnEventOfNothing) {
 TEST(StartUp, AnEmptyTitleLineIsAnEmptyTitle) {
     Workspace workspace;
     workspace.writeSettings("", "", "", "80");
-    Program program;
+    Program program(workspace);
     program.start();
     EXPECT_FALSE(program.form1->endRequested());
     EXPECT_EQ(program.form1->Label1->text(), QString());
@@ -78,12 +78,16 @@ struct Broken {
     bool asked; // whether the question came before the failure
 };
 
+void PrintTo(const Broken& broken, std::ostream* out) {
+    *out << broken.name;
+}
+
 class StartUpFailures : public testing::TestWithParam<Broken> {};
 
 TEST_P(StartUpFailures, ShowTheFailureBoxAndEndTheProgram) {
     Workspace workspace;
     GetParam().damage(workspace);
-    Program program;
+    Program program(workspace);
     program.start(GetParam().answer);
     EXPECT_TRUE(program.form1->endRequested());
     const auto& shown = program.dialogs.shown;
@@ -119,14 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ProgramEnd, ClosingOpensTheWebPageOnceButNotAfterAFailedStartUp) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     program.form1->show();
     program.form1->close();
     EXPECT_EQ(program.shell.webPages, 1);
 
     workspace.remove("mydb/cs.cd");
-    Program failed;
+    Program failed(workspace);
     failed.start();
     failed.form1->show();
     failed.form1->close();

@@ -13,7 +13,7 @@ using testsupport::Workspace;
 
 TEST(WindowLayout, TheControlsFollowTheRuleOnTheRealWidgets) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     TForm1& form = *program.form1;
     form.show();
@@ -36,7 +36,7 @@ TEST(WindowLayout, TheControlsFollowTheRuleOnTheRealWidgets) {
 
 TEST(WindowLayout, ATooSmallWindowSpringsBackTo500By500) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     TForm1& form = *program.form1;
     form.show();
@@ -49,7 +49,7 @@ TEST(WindowLayout, ATooSmallWindowSpringsBackTo500By500) {
 
 TEST(WindowLayout, TheMainWindowAsDesigned) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     TForm1& form = *program.form1;
     EXPECT_EQ(form.windowTitle(), QStringLiteral(u"岚舟签号通V2.0"));
@@ -73,13 +73,13 @@ TEST(WindowLayout, TheMainWindowAsDesigned) {
 
 TEST(ShowStep, LoadsBothPicturesAndMakesTheShortcut) {
     Workspace workspace;
-    Program program;
+    Program program(workspace);
     program.start();
     program.form1->show();
     EXPECT_EQ(program.form1->Image2->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-              testsupport::skinPicture("skin/blue/ks.png"));
+              testsupport::skinPicture(workspace.path("skin/blue/ks.png")));
     EXPECT_EQ(program.form1->Image4->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-              testsupport::skinPicture("skin/blue/dy.png"));
+              testsupport::skinPicture(workspace.path("skin/blue/dy.png")));
     EXPECT_EQ(program.shell.shortcuts, 1);
     EXPECT_TRUE(program.dialogs.shown.size() == 1);
 }
@@ -87,7 +87,7 @@ TEST(ShowStep, LoadsBothPicturesAndMakesTheShortcut) {
 TEST(ShowStep, AMissingStartPictureShowsTheDefaultErrorBoxAndTheWindowGoesOn) {
     Workspace workspace;
     workspace.remove("skin/blue/ks.png");
-    Program program;
+    Program program(workspace);
     program.start();
     program.form1->show();
     const auto& error = program.dialogs.shown.back();

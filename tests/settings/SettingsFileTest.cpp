@@ -112,6 +112,10 @@ struct WidthCase {
     std::int32_t width;
 };
 
+void PrintTo(const WidthCase& c, std::ostream* out) {
+    *out << "line 4 \"" << c.line4 << '"';
+}
+
 class PaperWidthForms : public testing::TestWithParam<WidthCase> {};
 
 TEST_P(PaperWidthForms, ConvertLineFour) {

@@ -82,6 +82,10 @@ struct Fit {
     double centredLeftTenths;
 };
 
+void PrintTo(const Fit& fit, std::ostream* out) {
+    *out << fit.paperWidth << " tenths at " << fit.dpi << " dpi";
+}
+
 class FitToPaper : public testing::TestWithParam<Fit> {};
 
 TEST_P(FitToPaper, SetsThePageBandAndEveryLabel) {
