@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -65,7 +66,7 @@ std::vector<int> newCompletedJobs(const std::set<int>& before, std::size_t expec
         if (done) {
             return added;
         }
-        Program::wait(200);
+        QTest::qWait(200);
     }
     return added;
 }
@@ -96,7 +97,7 @@ TEST_F(CupsPrinting, ADrawPrintsItsTicketAndAPrintAskedForMeanwhileIsIgnored) {
     form1.show();
 
     form1.Image2Click();
-    Program::wait(1700);
+    QTest::qWait(1700);
     ASSERT_TRUE(form1.Image2->isEnabled()) << "the print step did not finish";
 
     const std::vector<int> jobs = newCompletedJobs(before, 1);
@@ -151,7 +152,7 @@ TEST_F(CupsPrinting, ADrawPrintsItsTicketAndAPrintAskedForMeanwhileIsIgnored) {
     form1.Image4Click();
     EXPECT_TRUE(nestedAsked);
     EXPECT_EQ(newCompletedJobs(beforeReprint, 1).size(), 1u);
-    Program::wait(1000);
+    QTest::qWait(1000);
     EXPECT_EQ(jobIds().size(), beforeReprint.size() + 1);
 }
 

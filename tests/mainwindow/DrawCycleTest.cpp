@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -19,13 +20,13 @@ TEST(DrawCycle, ClicksWhileDrawingChangeNothing) {
     Program program(workspace);
     program.start();
     program.form1->show();
-    testsupport::clickOn(program.form1->Image2);
+    QTest::mouseClick(program.form1->Image2, Qt::LeftButton);
     EXPECT_TRUE(program.form1->Timer1.isActive());
-    testsupport::clickOn(program.form1->Image2);
-    Program::wait(700);
-    testsupport::clickOn(program.form1->Image2);
+    QTest::mouseClick(program.form1->Image2, Qt::LeftButton);
+    QTest::qWait(700);
+    QTest::mouseClick(program.form1->Image2, Qt::LeftButton);
     program.waitForCycleEnd();
-    testsupport::clickOn(program.form1->Image2); // enabled again: the next draw starts
+    QTest::mouseClick(program.form1->Image2, Qt::LeftButton); // enabled again: the next draw starts
     EXPECT_TRUE(program.form1->Timer1.isActive());
     program.form1->Timer1.stop();
     program.form1->Timer2.stop();
@@ -56,7 +57,7 @@ TEST(DrawCycle, AnEmptyQueueShowsFinishedAtOnce) {
     program.form1->Image2Click();
     EXPECT_EQ(program.number(), "完");
     EXPECT_FALSE(program.form1->Timer1.isActive());
-    Program::wait(600);
+    QTest::qWait(600);
     EXPECT_TRUE(program.printer.printed.empty());
     EXPECT_EQ(workspace.read("skin/temp.db"), "");
 }
@@ -102,7 +103,7 @@ TEST(DrawCycle, AFailedPrintLeavesTheStartPictureDisabledAndTheRestWorking) {
     program.form1->Image4Click();
     EXPECT_EQ(program.printer.printed.size(), 1u);
     // A further click on the disabled start picture is not delivered: no draw.
-    testsupport::clickOn(program.form1->Image2);
+    QTest::mouseClick(program.form1->Image2, Qt::LeftButton);
     EXPECT_FALSE(program.form1->Timer1.isActive());
     EXPECT_EQ(program.form1->Memo1.count(), 2);
 }

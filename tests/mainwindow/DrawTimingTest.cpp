@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include <QDateTime>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -29,7 +30,7 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     // Flicker: only entries of the queue, the one about to be drawn included.
     std::set<std::string> flickered;
     while (form.Timer1.isActive()) {
-        Program::wait(5);
+        QTest::qWait(5);
         if (form.Timer1.isActive()) {
             flickered.insert(program.number());
         }
@@ -53,7 +54,7 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     EXPECT_FALSE(form.Timer2.isActive());
     EXPECT_FALSE(form.Image2->isEnabled());
 
-    Program::wait(1200);
+    QTest::qWait(1200);
     ASSERT_EQ(program.printer.printed.size(), 1u);
     EXPECT_GE(program.printer.printed[0].atMilliseconds, 1480);
     EXPECT_LE(program.printer.printed[0].atMilliseconds, 1700);

@@ -7,10 +7,8 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QImage>
-#include <QMouseEvent>
-#include <QTimer>
+#include <QTest>
 #include <stdexcept>
 
 namespace testsupport {
@@ -65,17 +63,6 @@ std::tm FixedClock::now() const {
 
 std::string gbk(const std::string& utf8) {
     return common::utf8ToGbk(utf8).value();
-}
-
-void clickOn(QWidget* widget) {
-    const QPointF centre = QRectF(widget->rect()).center();
-    const QPointF global = widget->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-    QCoreApplication::sendEvent(widget, &release);
 }
 
 namespace {
@@ -146,23 +133,19 @@ void Program::start(bool answer) {
     dialogs.answer = true;
 }
 
-void Program::wait(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 void Program::drawOnce() {
     form1->Image2Click();
     waitForCycleEnd();
 }
 
 void Program::waitForCycleEnd() {
-    const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + 10000;
-    while ((form1->Timer1.isActive() || form1->Timer2.isActive() || form1->Timer3.isActive()) &&
-           QDateTime::currentMSecsSinceEpoch() < deadline) {
-        wait(10);
-    }
+    // Ten seconds at most; the callers check what the cycle has done by then.
+    static_cast<void>(QTest::qWaitFor(
+        [this] {
+            return !form1->Timer1.isActive() && !form1->Timer2.isActive() &&
+                   !form1->Timer3.isActive();
+        },
+        10000));
 }
 
 QString Program::status() const {

@@ -122,8 +122,6 @@ struct Program {
 
     // Creates the windows in their order; the start-up question gets `answer`.
     void start(bool answer = true);
-    // Spins the event loop for the given time.
-    static void wait(int milliseconds);
     // Clicks the start picture and waits for the whole draw to end.
     void drawOnce();
     // Waits until no timer of the draw cycle runs any more (ten seconds at most).
@@ -133,9 +131,5 @@ struct Program {
 };
 
 std::string gbk(const std::string& utf8);
-
-// A left click in the middle of the widget, delivered as the window system would: a disabled
-// widget gets none.
-void clickOn(QWidget* widget);
 
 } // namespace testsupport

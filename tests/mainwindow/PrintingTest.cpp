@@ -6,6 +6,7 @@
 #include "ticket/TicketLayout.h"
 
 #include <QPlainTextEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,9 +96,7 @@ TEST(TicketPrinting, AReprintConfirmedBetweenRevealAndPrintPrintsTheNewEntryFirs
     Program program(workspace);
     program.start();
     program.form1->Image2Click();
-    while (program.form1->Timer2.isActive()) {
-        Program::wait(5);
-    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !program.form1->Timer2.isActive(); }));
     program.form1->Image4Click(); // revealed, not yet printed
     program.waitForCycleEnd();
     ASSERT_EQ(program.printer.printed.size(), 2u);

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -48,10 +49,7 @@ public:
 
 private:
     static void waitFor(const std::filesystem::path& file) {
-        const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + 20000;
-        while (!std::filesystem::exists(file) && QDateTime::currentMSecsSinceEpoch() < deadline) {
-            Program::wait(20);
-        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(file); }, 20000)) << file;
     }
 
     TempFolder folder_;
@@ -110,13 +108,8 @@ protected:
 
     void draw() {
         form1->Image2Click();
-        const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + 10000;
-        while (form1->Timer3.isActive() || form1->Timer2.isActive()) {
-            Program::wait(20);
-            if (QDateTime::currentMSecsSinceEpoch() > deadline) {
-                break;
-            }
-        }
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !form1->Timer3.isActive() && !form1->Timer2.isActive(); }, 10000));
     }
 
     Workspace workspace;

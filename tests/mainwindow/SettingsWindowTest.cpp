@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -81,7 +82,7 @@ TEST(AccessPrompt, AnyOtherAnswerOpensNothing) {
         });
         watch.start(0);
         program.form1->Label1DblClick();
-        Program::wait(20);
+        QTest::qWait(20);
         EXPECT_FALSE(opened) << answer.toStdString();
     }
     EXPECT_TRUE(messages(program).isEmpty());
