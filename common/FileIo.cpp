@@ -17,7 +17,9 @@ namespace common {
 
 std::string fullPathText(const std::filesystem::path& path) {
     std::error_code ec;
-    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    // An absolute path keeps the separators it was given; the system's messages use its own.
+    full.make_preferred();
 #ifdef _WIN32
     // The system's own texts are in the ANSI code page; the library's string() would be UTF-8.
     return ansiFromWide((ec ? path : full).native());
