@@ -75,15 +75,15 @@ void BM_Reveal(benchmark::State& state) {
     program.start(true);
     for (auto _ : state) {
         state.PauseTiming();
-        if (program.form1->Memo1.count() < 9000) {
+        if (program.form1->drawQueue().count() < 9000) {
             program.start(true);
         }
         program.form1->Image2Click();
         state.ResumeTiming();
         program.form1->Timer2Timer();
         state.PauseTiming();
-        program.form1->Timer3.stop();
-        program.form1->Image2->setEnabled(true);
+        program.controls().print->stop();
+        program.controls().start->setEnabled(true);
         state.ResumeTiming();
     }
 }

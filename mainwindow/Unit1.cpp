@@ -97,6 +97,9 @@ void TForm1::createControls() {
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setCursor(Qt::PointingHandCursor);
 
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer2.setObjectName(QStringLiteral("Timer2"));
+    Timer3.setObjectName(QStringLiteral("Timer3"));
     // The draw keeps its half second and second to the millisecond, not the coarse default.
     for (QTimer* timer : {&Timer1, &Timer2, &Timer3}) {
         timer->setTimerType(Qt::PreciseTimer);

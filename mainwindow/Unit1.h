@@ -44,21 +44,10 @@ public:
     // The settings read at start, or saved in the settings window since.
     const settings::Settings& settings() const { return settings_; }
 
-    // Controls, bottom to top.
-    PictureBox* Image1;
-    TextLabel* Label1;
-    PictureBox* Image2;
-    PictureBox* Image4;
-    TextLabel* Label2;
-    TextLabel* Label3;
+    // The queue of the event in play.
+    const draw::DrawQueue& drawQueue() const { return Memo1; }
 
-    // The hidden list of the draw queue.
-    draw::DrawQueue Memo1;
-
-    QTimer Timer1;
-    QTimer Timer2;
-    QTimer Timer3;
-
+    // The handlers of the controls' clicks and of the timers.
     void Image2Click();
     void Timer1Timer();
     void Timer2Timer();
@@ -86,6 +75,22 @@ private:
     ticket::TicketTexts ticketTexts() const;
     // Loads a skin picture onto a picture control; false when it cannot be loaded.
     bool tryShowPicture(PictureBox* box, const char* path) const;
+
+    // Controls, bottom to top.
+    PictureBox* Image1;
+    TextLabel* Label1;
+    PictureBox* Image2;
+    PictureBox* Image4;
+    TextLabel* Label2;
+    TextLabel* Label3;
+
+    // The hidden list of the draw queue.
+    draw::DrawQueue Memo1;
+
+    // Children of the window, so that they can be found by name like the controls.
+    QTimer Timer1{this};
+    QTimer Timer2{this};
+    QTimer Timer3{this};
 
     MainServices services_;
     ticket::TicketPrinting* printing_ = nullptr;

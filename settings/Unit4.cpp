@@ -25,8 +25,9 @@ const QString notInCodePage = QStringLiteral(u"保存失败：内容中有无法
 const QString badPaperWidth =
     QStringLiteral(u"保存失败：小票纸的宽度须是10到300之间的数字（mm）！");
 
-QPushButton* button(QWidget* parent, const QString& caption, int left, int top) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top) {
     auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
     b->setGeometry(left, top, 75, 25);
     return b;
 }
@@ -38,14 +39,16 @@ QLabel* label(QWidget* parent, const QString& caption, int left, int top) {
     return l;
 }
 
-QLineEdit* edit(QWidget* parent, int left, int top, int width) {
+QLineEdit* edit(QWidget* parent, const char* name, int left, int top, int width) {
     auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
     e->setGeometry(left, top, width, 21);
     return e;
 }
 
-QComboBox* numberBox(QWidget* parent, int left, int top) {
+QComboBox* numberBox(QWidget* parent, const char* name, int left, int top) {
     auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
     box->setEditable(true);
     for (int i = 1; i <= 500; ++i) {
         box->addItem(QString::number(i));
@@ -74,8 +77,8 @@ TForm4::TForm4(Dialogs& dialogs, draw::ProgramPaths paths, QWidget* parent)
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setGeometry(0, 366 - 54, 621, 54);
-    Button1 = button(Panel2, QStringLiteral(u"保存"), 208, 8);
-    Button2 = button(Panel2, QStringLiteral(u"取消"), 344, 8);
+    Button1 = button(Panel2, "Button1", QStringLiteral(u"保存"), 208, 8);
+    Button2 = button(Panel2, "Button2", QStringLiteral(u"取消"), 344, 8);
 
     createPrintPage();
     createDataPage();
@@ -96,10 +99,10 @@ void TForm4::createPrintPage() {
     label(TabSheet1, QStringLiteral(u"小票备注信息1（11字以内，如地址）："), 24, 72);
     label(TabSheet1, QStringLiteral(u"小票备注信息2（如：电话）："), 24, 104);
     label(TabSheet1, QStringLiteral(u"小票纸的宽度数字（mm）："), 27, 137);
-    Edit1 = edit(TabSheet1, 260, 35, 326);
-    Edit2 = edit(TabSheet1, 260, 64, 326);
-    Edit3 = edit(TabSheet1, 261, 96, 326);
-    Edit4 = edit(TabSheet1, 261, 134, 325);
+    Edit1 = edit(TabSheet1, "Edit1", 260, 35, 326);
+    Edit2 = edit(TabSheet1, "Edit2", 260, 64, 326);
+    Edit3 = edit(TabSheet1, "Edit3", 261, 96, 326);
+    Edit4 = edit(TabSheet1, "Edit4", 261, 134, 325);
     Edit4->installEventFilter(this);
 }
 
@@ -111,14 +114,15 @@ void TForm4::createDataPage() {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 617, 41);
     Label6 = label(Panel1, QStringLiteral(u"起止号码： "), 8, 16);
-    ComboBox1 = numberBox(Panel1, 80, 8);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    ComboBox1 = numberBox(Panel1, "ComboBox1", 80, 8);
     ComboBox1->setCurrentIndex(0);
-    ComboBox2 = numberBox(Panel1, 192, 8);
+    ComboBox2 = numberBox(Panel1, "ComboBox2", 192, 8);
     ComboBox2->setCurrentIndex(-1);
     ComboBox2->setEditText(QStringLiteral("50"));
-    Button3 = button(Panel1, QStringLiteral(u"生  成"), 312, 8);
-    Button4 = button(Panel1, QStringLiteral(u"清  空"), 400, 8);
-    Button5 = button(Panel1, QStringLiteral(u"粘贴数据"), 488, 8);
+    Button3 = button(Panel1, "Button3", QStringLiteral(u"生  成"), 312, 8);
+    Button4 = button(Panel1, "Button4", QStringLiteral(u"清  空"), 400, 8);
+    Button5 = button(Panel1, "Button5", QStringLiteral(u"粘贴数据"), 488, 8);
     Memo3 = new QPlainTextEdit(TabSheet2);
     Memo3->setObjectName(QStringLiteral("Memo3"));
     Memo3->setGeometry(0, 41, 613, 366 - 54 - 41 - 30);

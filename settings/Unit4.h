@@ -30,6 +30,11 @@ public:
     // The settings written by the last successful Save of this opening, if there was one.
     const std::optional<settings::Settings>& savedSettings() const { return saved_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QTabWidget* PageControl1;
     QWidget* TabSheet1;
     QWidget* TabSheet2;
@@ -58,11 +63,6 @@ public:
     void Button4Click();
     void Button5Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void createPrintPage();
     void createDataPage();
 

@@ -20,5 +20,6 @@ public:
     // Shows the window modally, centred on the screen, until the operator closes it.
     void showLog();
 
+private:
     QPlainTextEdit* Memo1;
 };

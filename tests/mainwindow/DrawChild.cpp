@@ -17,6 +17,8 @@
 
 namespace {
 
+using testsupport::MainControls;
+
 // Each line is handed to the system before the print returns; a killed process loses nothing
 // the system already holds.
 class LoggingPrintService final : public ticket::PrintService {
@@ -60,11 +62,12 @@ int main(int argc, char** argv) {
     form1.attachTicket(printing, form3);
     form1.show();
 
+    const MainControls ui(form1);
     QTimer next;
     QObject::connect(&next, &QTimer::timeout, [&] {
-        if (common::trimBlanks(form1.Memo1.head()).empty()) {
+        if (common::trimBlanks(form1.drawQueue().head()).empty()) {
             QCoreApplication::exit(0);
-        } else if (form1.Image2->isEnabled() && !form1.Timer1.isActive()) {
+        } else if (ui.start->isEnabled() && !ui.flicker->isActive()) {
             form1.Image2Click();
         }
     });

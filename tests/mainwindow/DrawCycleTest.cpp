@@ -20,17 +20,18 @@ TEST(DrawCycle, ClicksWhileDrawingChangeNothing) {
     Program program(workspace);
     program.start();
     program.form1->show();
-    QTest::mouseClick(program.form1->Image2, Qt::LeftButton);
-    EXPECT_TRUE(program.form1->Timer1.isActive());
-    QTest::mouseClick(program.form1->Image2, Qt::LeftButton);
+    QTest::mouseClick(program.controls().start, Qt::LeftButton);
+    EXPECT_TRUE(program.controls().flicker->isActive());
+    QTest::mouseClick(program.controls().start, Qt::LeftButton);
     QTest::qWait(700);
-    QTest::mouseClick(program.form1->Image2, Qt::LeftButton);
+    QTest::mouseClick(program.controls().start, Qt::LeftButton);
     program.waitForCycleEnd();
-    QTest::mouseClick(program.form1->Image2, Qt::LeftButton); // enabled again: the next draw starts
-    EXPECT_TRUE(program.form1->Timer1.isActive());
-    program.form1->Timer1.stop();
-    program.form1->Timer2.stop();
-    EXPECT_EQ(program.form1->Memo1.count(), 2);
+    // Enabled again: the next draw starts.
+    QTest::mouseClick(program.controls().start, Qt::LeftButton);
+    EXPECT_TRUE(program.controls().flicker->isActive());
+    program.controls().flicker->stop();
+    program.controls().reveal->stop();
+    EXPECT_EQ(program.form1->drawQueue().count(), 2);
     EXPECT_EQ(program.printer.printed.size(), 1u);
 }
 
@@ -45,8 +46,8 @@ TEST(DrawCycle, TheLastEntryLeavesAnEmptyRemainderAndThenFinished) {
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下0个。"));
     program.form1->Image2Click();
     EXPECT_EQ(program.number(), "完");
-    EXPECT_FALSE(program.form1->Timer1.isActive());
-    EXPECT_TRUE(program.form1->Image2->isEnabled());
+    EXPECT_FALSE(program.controls().flicker->isActive());
+    EXPECT_TRUE(program.controls().start->isEnabled());
 }
 
 TEST(DrawCycle, AnEmptyQueueShowsFinishedAtOnce) {
@@ -56,7 +57,7 @@ TEST(DrawCycle, AnEmptyQueueShowsFinishedAtOnce) {
     program.start(false);
     program.form1->Image2Click();
     EXPECT_EQ(program.number(), "完");
-    EXPECT_FALSE(program.form1->Timer1.isActive());
+    EXPECT_FALSE(program.controls().flicker->isActive());
     QTest::qWait(600);
     EXPECT_TRUE(program.printer.printed.empty());
     EXPECT_EQ(workspace.read("skin/temp.db"), "");
@@ -93,19 +94,19 @@ TEST(DrawCycle, AFailedPrintLeavesTheStartPictureDisabledAndTheRestWorking) {
     program.form1->show();
     program.printer.fail = true;
     program.drawOnce();
-    EXPECT_FALSE(program.form1->Image2->isEnabled());
+    EXPECT_FALSE(program.controls().start->isEnabled());
     EXPECT_EQ(workspace.read("skin/temp.db").size(), 6u);
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
     // The log line was added before the print failed; the reprint still works.
-    EXPECT_EQ(program.form3->Memo1->toPlainText().count('\n'), 0);
-    EXPECT_FALSE(program.form3->Memo1->toPlainText().isEmpty());
+    EXPECT_EQ(testsupport::logText(*program.form3).count('\n'), 0);
+    EXPECT_FALSE(testsupport::logText(*program.form3).isEmpty());
     program.printer.fail = false;
     program.form1->Image4Click();
     EXPECT_EQ(program.printer.printed.size(), 1u);
     // A further click on the disabled start picture is not delivered: no draw.
-    QTest::mouseClick(program.form1->Image2, Qt::LeftButton);
-    EXPECT_FALSE(program.form1->Timer1.isActive());
-    EXPECT_EQ(program.form1->Memo1.count(), 2);
+    QTest::mouseClick(program.controls().start, Qt::LeftButton);
+    EXPECT_FALSE(program.controls().flicker->isActive());
+    EXPECT_EQ(program.form1->drawQueue().count(), 2);
 }
 
 TEST(DrawCycle, AMissingPictureIsSkippedSilently) {
@@ -119,9 +120,9 @@ TEST(DrawCycle, AMissingPictureIsSkippedSilently) {
     program.drawOnce();
     EXPECT_EQ(program.dialogs.shown.size(), boxes);
     // With ks.png gone the start picture goes on showing dy.png.
-    EXPECT_EQ(testsupport::shownPicture(program.form1->Image2),
+    EXPECT_EQ(testsupport::shownPicture(program.controls().start),
               testsupport::skinPicture(workspace.path("skin/blue/dy.png")));
-    EXPECT_TRUE(program.form1->Image2->isEnabled());
+    EXPECT_TRUE(program.controls().start->isEnabled());
 }
 
 TEST(DrawCycle, ARemainderThatCannotBeWrittenLetsTheDrawStand) {

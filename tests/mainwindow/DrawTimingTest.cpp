@@ -19,19 +19,20 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     program.start();
     program.form1->show();
     TForm1& form = *program.form1;
+    const testsupport::MainControls ui(form);
 
     const qint64 clicked = QDateTime::currentMSecsSinceEpoch();
     program.printer.startedAt = clicked;
     form.Image2Click();
-    EXPECT_FALSE(form.Image2->isEnabled());
-    EXPECT_TRUE(form.Timer1.isActive() && form.Timer2.isActive());
+    EXPECT_FALSE(ui.start->isEnabled());
+    EXPECT_TRUE(ui.flicker->isActive() && ui.reveal->isActive());
     EXPECT_EQ(program.number(), "**"); // unchanged until the first flicker tick
 
     // Flicker: only entries of the queue, the one about to be drawn included.
     std::set<std::string> flickered;
-    while (form.Timer1.isActive()) {
+    while (ui.flicker->isActive()) {
         QTest::qWait(5);
-        if (form.Timer1.isActive()) {
+        if (ui.flicker->isActive()) {
             flickered.insert(program.number());
         }
     }
@@ -48,20 +49,20 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     EXPECT_EQ(program.number(), "a");
     EXPECT_EQ(workspace.read("skin/temp.db"), "b\r\nc\r\n");
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
-    EXPECT_EQ(testsupport::shownPicture(form.Image2),
+    EXPECT_EQ(testsupport::shownPicture(ui.start),
               testsupport::skinPicture(workspace.path("skin/blue/cs.png")));
-    EXPECT_TRUE(form.Timer3.isActive());
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_FALSE(form.Image2->isEnabled());
+    EXPECT_TRUE(ui.print->isActive());
+    EXPECT_FALSE(ui.reveal->isActive());
+    EXPECT_FALSE(ui.start->isEnabled());
 
     QTest::qWait(1200);
     ASSERT_EQ(program.printer.printed.size(), 1u);
     EXPECT_GE(program.printer.printed[0].atMilliseconds, 1480);
     EXPECT_LE(program.printer.printed[0].atMilliseconds, 1700);
-    EXPECT_TRUE(form.Image2->isEnabled());
-    EXPECT_EQ(testsupport::shownPicture(form.Image2),
+    EXPECT_TRUE(ui.start->isEnabled());
+    EXPECT_EQ(testsupport::shownPicture(ui.start),
               testsupport::skinPicture(workspace.path("skin/blue/ks.png")));
-    EXPECT_FALSE(form.Timer3.isActive());
+    EXPECT_FALSE(ui.print->isActive());
 }
 
 } // namespace

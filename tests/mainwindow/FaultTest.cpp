@@ -12,6 +12,8 @@
 
 namespace {
 
+using testsupport::click;
+using testsupport::named;
 using testsupport::Program;
 using testsupport::Workspace;
 
@@ -93,12 +95,12 @@ void expectEverythingFailsSafely(Workspace& workspace, WorkspaceMount::Kind kind
     program.dialogs.password = QStringLiteral("580317");
     QTimer::singleShot(0, [&] {
         TForm4& form = *program.form4;
-        form.ComboBox1->setEditText(QStringLiteral("1"));
-        form.ComboBox2->setEditText(QStringLiteral("2000"));
-        form.Button3Click();
-        form.Edit1->setText(QStringLiteral(u"新钓场"));
-        form.Button1Click();
-        form.Button2Click();
+        named<QComboBox>(form, "ComboBox1")->setEditText(QStringLiteral("1"));
+        named<QComboBox>(form, "ComboBox2")->setEditText(QStringLiteral("2000"));
+        click(form, "Button3");
+        named<QLineEdit>(form, "Edit1")->setText(QStringLiteral(u"新钓场"));
+        click(form, "Button1");
+        click(form, "Button2");
     });
     program.form1->Label1DblClick();
     QStringList messages;
@@ -112,7 +114,7 @@ void expectEverythingFailsSafely(Workspace& workspace, WorkspaceMount::Kind kind
     EXPECT_TRUE(messages[1].startsWith(QStringLiteral(u"保存失败："))) << messages[1].toStdString();
     EXPECT_EQ(workspace.read("mydb/db.cd"), "1\r\n2\r\n3\r\n");
     EXPECT_EQ(workspace.read("mydb/cs.cd"), settingsBefore);
-    EXPECT_EQ(program.form1->Label1->text(), QStringLiteral(u"岚舟垂钓园"));
+    EXPECT_EQ(program.controls().title->text(), QStringLiteral(u"岚舟垂钓园"));
     EXPECT_FALSE(std::filesystem::exists(workspace.path("skin/temp.db.tmp")));
 }
 

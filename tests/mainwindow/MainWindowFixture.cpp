@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QImage>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <stdexcept>
 
@@ -121,6 +123,25 @@ QImage shownPicture(const PictureBox* box) {
     return box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+void click(const QObject& window, const char* buttonName) {
+    QTest::mouseClick(named<QPushButton>(window, buttonName), Qt::LeftButton);
+}
+
+QString logText(const TForm3& log) {
+    return named<QPlainTextEdit>(log, "Memo1")->toPlainText();
+}
+
+MainControls::MainControls(const TForm1& form)
+    : background(named<PictureBox>(form, "Image1")), title(named<TextLabel>(form, "Label1")),
+      start(named<PictureBox>(form, "Image2")), reprint(named<PictureBox>(form, "Image4")),
+      number(named<TextLabel>(form, "Label2")), status(named<TextLabel>(form, "Label3")),
+      flicker(named<QTimer>(form, "Timer1")), reveal(named<QTimer>(form, "Timer2")),
+      print(named<QTimer>(form, "Timer3")) {}
+
+bool MainControls::drawRunning() const {
+    return flicker->isActive() || reveal->isActive() || print->isActive();
+}
+
 void Program::start(bool answer) {
     dialogs.answer = answer;
     form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell, paths});
@@ -139,21 +160,17 @@ void Program::drawOnce() {
 }
 
 void Program::waitForCycleEnd() {
+    const MainControls ui = controls();
     // Ten seconds at most; the callers check what the cycle has done by then.
-    static_cast<void>(QTest::qWaitFor(
-        [this] {
-            return !form1->Timer1.isActive() && !form1->Timer2.isActive() &&
-                   !form1->Timer3.isActive();
-        },
-        10000));
+    static_cast<void>(QTest::qWaitFor([&] { return !ui.drawRunning(); }, 10000));
 }
 
 QString Program::status() const {
-    return form1->Label3->text();
+    return controls().status->text();
 }
 
 std::string Program::number() const {
-    return common::gbkToUtf8(form1->Label2->gbkText());
+    return common::gbkToUtf8(controls().number->gbkText());
 }
 
 } // namespace testsupport

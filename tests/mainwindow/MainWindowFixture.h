@@ -10,11 +10,13 @@
 #include "ticket/Unit2.h"
 #include "ticket/Unit3.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,38 @@ private:
     TempFolder folder_;
 };
 
+// The control or timer of a window by its object name, as the window names it; one that is missing
+// or of another type ends the test with its name.
+template <class Child> Child* named(const QObject& window, const char* name) {
+    if (auto* found = window.findChild<Child*>(QLatin1String(name))) {
+        return found;
+    }
+    throw std::logic_error(std::string("the window has no ") + name + " of that type");
+}
+
+// Clicks the push button of this name with the mouse.
+void click(const QObject& window, const char* buttonName);
+
+// What the drawn log window shows.
+QString logText(const TForm3& log);
+
+// The main window's controls and timers, found by their names.
+struct MainControls {
+    explicit MainControls(const TForm1& form);
+    // True while a timer of the draw cycle runs.
+    bool drawRunning() const;
+
+    PictureBox* background;
+    TextLabel* title;
+    PictureBox* start;
+    PictureBox* reprint;
+    TextLabel* number;
+    TextLabel* status;
+    QTimer* flicker;
+    QTimer* reveal;
+    QTimer* print;
+};
+
 // The picture a skin file holds, as the window shows it.
 QImage skinPicture(const std::filesystem::path& file);
 // The picture a picture control shows, in the same form.
@@ -120,6 +154,7 @@ struct Program {
     std::unique_ptr<TForm4> form4;
     std::unique_ptr<ticket::TicketPrinting> printing;
 
+    MainControls controls() const { return MainControls(*form1); }
     // Creates the windows in their order; the start-up question gets `answer`.
     void start(bool answer = true);
     // Clicks the start picture and waits for the whole draw to end.

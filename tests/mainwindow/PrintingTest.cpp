@@ -12,11 +12,12 @@
 namespace {
 
 using testsupport::gbk;
+using testsupport::named;
 using testsupport::Program;
 using testsupport::Workspace;
 
 QStringList logLines(const Program& program) {
-    return program.form3->Memo1->toPlainText().split('\n', Qt::SkipEmptyParts);
+    return testsupport::logText(*program.form3).split('\n', Qt::SkipEmptyParts);
 }
 
 TEST(DateTimeText, HasTheMonthWithoutAndTheRestWithLeadingZeros) {
@@ -96,7 +97,7 @@ TEST(TicketPrinting, AReprintConfirmedBetweenRevealAndPrintPrintsTheNewEntryFirs
     Program program(workspace);
     program.start();
     program.form1->Image2Click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !program.form1->Timer2.isActive(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !program.controls().reveal->isActive(); }));
     program.form1->Image4Click(); // revealed, not yet printed
     program.waitForCycleEnd();
     ASSERT_EQ(program.printer.printed.size(), 2u);
@@ -123,11 +124,11 @@ TEST(DrawnLogWindow, AsDesigned) {
     EXPECT_EQ(log.size(), QSize(424, 252));
     EXPECT_TRUE(log.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(log.isVisible());
-    EXPECT_EQ(log.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_FALSE(log.Memo1->isReadOnly());
+    EXPECT_EQ(named<QPlainTextEdit>(log, "Memo1")->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_FALSE(named<QPlainTextEdit>(log, "Memo1")->isReadOnly());
     log.appendLine(gbk("再次打印7----x"));
     log.appendLine("8----y");
-    EXPECT_EQ(log.Memo1->toPlainText(), QStringLiteral(u"再次打印7----x\n8----y"));
+    EXPECT_EQ(testsupport::logText(log), QStringLiteral(u"再次打印7----x\n8----y"));
 }
 
 TEST(SystemPrinting, FailsBeforePrintingWithoutPrintersAtStartOrWithoutADefaultNow) {

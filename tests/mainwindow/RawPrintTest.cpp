@@ -23,6 +23,7 @@
 
 namespace {
 
+using testsupport::MainControls;
 using testsupport::Program;
 using testsupport::TempFolder;
 using testsupport::Workspace;
@@ -108,8 +109,8 @@ protected:
 
     void draw() {
         form1->Image2Click();
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return !form1->Timer3.isActive() && !form1->Timer2.isActive(); }, 10000));
+        const MainControls ui(*form1);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !ui.drawRunning(); }, 10000));
     }
 
     Workspace workspace;
@@ -127,7 +128,7 @@ protected:
 TEST_F(RawProgram, ADrawPrintsTheTicketAsEscPosAndAReprintRemarkOneOnly) {
     ReceiptPrinter receipt;
     draw();
-    EXPECT_TRUE(form1->Image2->isEnabled());
+    EXPECT_TRUE(MainControls(*form1).start->isEnabled());
     std::string fault;
     expectSameTicket(receipt.job(1, fault), form2.QuickRep1);
     EXPECT_EQ(fault, "");
@@ -146,8 +147,8 @@ TEST_F(RawProgram, APrinterThatIsNotThereFailsThePrintAndLeavesNoJob) {
                     "status, which the program reads)";
 #endif
     draw();
-    EXPECT_FALSE(form1->Image2->isEnabled());
-    EXPECT_TRUE(form3.Memo1->toPlainText().startsWith(QStringLiteral("37----")));
+    EXPECT_FALSE(MainControls(*form1).start->isEnabled());
+    EXPECT_TRUE(testsupport::logText(form3).startsWith(QStringLiteral("37----")));
     EXPECT_EQ(testsupport::hostCommandOutput("lpstat -o TicketRaw 2>/dev/null"), "");
 }
 

@@ -19,7 +19,9 @@
 
 namespace {
 
+using testsupport::click;
 using testsupport::gbk;
+using testsupport::named;
 using testsupport::Program;
 using testsupport::Workspace;
 
@@ -32,7 +34,7 @@ void openSettings(Program& program, const std::function<void(TForm4&)>& inside) 
         ran = true;
         inside(*program.form4);
         if (program.form4->isVisible()) {
-            program.form4->Button2Click();
+            click(*program.form4, "Button2");
         }
     });
     program.form1->Label1DblClick();
@@ -56,12 +58,13 @@ TEST(AccessPrompt, TheRightPasswordOpensTheWindowWithTheSettingsLines) {
     openSettings(program, [](TForm4& form) {
         EXPECT_TRUE(form.isVisible());
         EXPECT_TRUE(form.isModal());
-        EXPECT_EQ(form.Edit1->text(), QStringLiteral(u"岚舟垂钓园"));
-        EXPECT_EQ(form.Edit2->text(), QStringLiteral(u"地址：湖畔路8号"));
-        EXPECT_EQ(form.Edit3->text(), QStringLiteral(u"电话：0571-8888"));
-        EXPECT_EQ(form.Edit4->text(), QStringLiteral("58"));
-        EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet2);
-        EXPECT_EQ(form.Memo3->toPlainText(), QStringLiteral("1\n2\n3"));
+        EXPECT_EQ(named<QLineEdit>(form, "Edit1")->text(), QStringLiteral(u"岚舟垂钓园"));
+        EXPECT_EQ(named<QLineEdit>(form, "Edit2")->text(), QStringLiteral(u"地址：湖畔路8号"));
+        EXPECT_EQ(named<QLineEdit>(form, "Edit3")->text(), QStringLiteral(u"电话：0571-8888"));
+        EXPECT_EQ(named<QLineEdit>(form, "Edit4")->text(), QStringLiteral("58"));
+        EXPECT_EQ(named<QTabWidget>(form, "PageControl1")->currentWidget(),
+                  named<QWidget>(form, "TabSheet2"));
+        EXPECT_EQ(named<QPlainTextEdit>(form, "Memo3")->toPlainText(), QStringLiteral("1\n2\n3"));
     });
 }
 
@@ -77,7 +80,7 @@ TEST(AccessPrompt, AnyOtherAnswerOpensNothing) {
         QObject::connect(&watch, &QTimer::timeout, [&] {
             if (program.form4->isVisible()) {
                 opened = true;
-                program.form4->Button2Click();
+                click(*program.form4, "Button2");
             }
         });
         watch.start(0);
@@ -142,10 +145,10 @@ TEST_P(Generator, FillsTheEditorWritesThePoolAndSaysHowMany) {
     program.start();
     const Generation& g = GetParam();
     openSettings(program, [&](TForm4& form) {
-        form.ComboBox1->setEditText(g.start);
-        form.ComboBox2->setEditText(g.end);
-        form.Button3Click();
-        EXPECT_EQ(form.Memo3->toPlainText(), g.editor);
+        named<QComboBox>(form, "ComboBox1")->setEditText(g.start);
+        named<QComboBox>(form, "ComboBox2")->setEditText(g.end);
+        click(form, "Button3");
+        EXPECT_EQ(named<QPlainTextEdit>(form, "Memo3")->toPlainText(), g.editor);
     });
     EXPECT_EQ(workspace.read("mydb/db.cd"), g.poolFile);
     EXPECT_EQ(messages(program), QStringList{g.message});
@@ -169,11 +172,11 @@ TEST(Generator, OneToFiftyAndTheHundredThousandBound) {
     Program program(workspace);
     program.start();
     openSettings(program, [&](TForm4& form) {
-        form.Button3Click(); // the boxes as they start: 1 and 50
-        EXPECT_EQ(form.Memo3->document()->blockCount(), 50);
-        form.ComboBox2->setEditText(QStringLiteral("100000"));
-        form.Button3Click();
-        EXPECT_EQ(form.Memo3->document()->blockCount(), 100000);
+        click(form, "Button3"); // the boxes as they start: 1 and 50
+        EXPECT_EQ(named<QPlainTextEdit>(form, "Memo3")->document()->blockCount(), 50);
+        named<QComboBox>(form, "ComboBox2")->setEditText(QStringLiteral("100000"));
+        click(form, "Button3");
+        EXPECT_EQ(named<QPlainTextEdit>(form, "Memo3")->document()->blockCount(), 100000);
     });
     EXPECT_EQ(messages(program),
               (QStringList{QStringLiteral("50") + made, QStringLiteral("100000") + made}));
@@ -185,15 +188,15 @@ TEST(SettingsWindow, PaperWidthTakesDigitsAndBackspaceOnly) {
     Program program(workspace);
     program.start();
     openSettings(program, [&](TForm4& form) {
-        form.Edit4->clear();
+        named<QLineEdit>(form, "Edit4")->clear();
         for (const QString& typed :
              {QStringLiteral("5"), QStringLiteral("a"), QStringLiteral("-"), QStringLiteral("\x16"),
               QStringLiteral("8"), QStringLiteral("\b")}) {
             QKeyEvent key(QEvent::KeyPress, typed == "\b" ? Qt::Key_Backspace : Qt::Key_unknown,
                           Qt::NoModifier, typed);
-            QCoreApplication::sendEvent(form.Edit4, &key);
+            QCoreApplication::sendEvent(named<QLineEdit>(form, "Edit4"), &key);
         }
-        EXPECT_EQ(form.Edit4->text(), QStringLiteral("5"));
+        EXPECT_EQ(named<QLineEdit>(form, "Edit4")->text(), QStringLiteral("5"));
     });
     EXPECT_EQ(messages(program),
               QStringList(3, QStringLiteral(u"对不起，只能输入数字,不带符号！")));
@@ -204,15 +207,17 @@ TEST(SettingsWindow, CancelLosesTheEditsAndTheNextOpeningShowsTheLinesAgain) {
     Program program(workspace);
     program.start();
     openSettings(program, [](TForm4& form) {
-        form.Edit1->setText(QStringLiteral("changed"));
-        form.PageControl1->setCurrentWidget(form.TabSheet1);
-        form.Button2Click();
+        named<QLineEdit>(form, "Edit1")->setText(QStringLiteral("changed"));
+        named<QTabWidget>(form, "PageControl1")
+            ->setCurrentWidget(named<QWidget>(form, "TabSheet1"));
+        click(form, "Button2");
     });
     openSettings(program, [](TForm4& form) {
-        EXPECT_EQ(form.Edit1->text(), QStringLiteral(u"岚舟垂钓园"));
-        EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet1);
+        EXPECT_EQ(named<QLineEdit>(form, "Edit1")->text(), QStringLiteral(u"岚舟垂钓园"));
+        EXPECT_EQ(named<QTabWidget>(form, "PageControl1")->currentWidget(),
+                  named<QWidget>(form, "TabSheet1"));
     });
-    EXPECT_EQ(program.form1->Label1->text(), QStringLiteral(u"岚舟垂钓园"));
+    EXPECT_EQ(program.controls().title->text(), QStringLiteral(u"岚舟垂钓园"));
 }
 
 TEST(SettingsWindow, ClearAndPasteWorkOnTheEditorOnly) {
@@ -221,15 +226,16 @@ TEST(SettingsWindow, ClearAndPasteWorkOnTheEditorOnly) {
     program.start();
     QApplication::clipboard()->setText(QStringLiteral("8\n9"));
     openSettings(program, [](TForm4& form) {
-        form.Button4Click();
-        EXPECT_EQ(form.Memo3->toPlainText(), QString());
-        form.Memo3->setPlainText(QStringLiteral("1\nX\n3"));
-        QTextCursor cursor = form.Memo3->textCursor();
+        auto* editor = named<QPlainTextEdit>(form, "Memo3");
+        click(form, "Button4");
+        EXPECT_EQ(editor->toPlainText(), QString());
+        editor->setPlainText(QStringLiteral("1\nX\n3"));
+        QTextCursor cursor = editor->textCursor();
         cursor.setPosition(2);
         cursor.setPosition(3, QTextCursor::KeepAnchor);
-        form.Memo3->setTextCursor(cursor);
-        form.Button5Click();
-        EXPECT_EQ(form.Memo3->toPlainText(), QStringLiteral("1\n8\n9\n3"));
+        editor->setTextCursor(cursor);
+        click(form, "Button5");
+        EXPECT_EQ(editor->toPlainText(), QStringLiteral("1\n8\n9\n3"));
     });
     EXPECT_EQ(workspace.read("mydb/db.cd"), "1\r\n2\r\n3\r\n");
 }
@@ -238,10 +244,12 @@ TEST(SettingsWindow, AnUnreadablePoolFileKeepsTheEditorsText) {
     Workspace workspace;
     Program program(workspace);
     program.start();
-    openSettings(program, [&](TForm4& form) { form.Memo3->setPlainText(QStringLiteral("kept")); });
+    openSettings(program, [&](TForm4& form) {
+        named<QPlainTextEdit>(form, "Memo3")->setPlainText(QStringLiteral("kept"));
+    });
     workspace.remove("mydb/db.cd");
     openSettings(program, [](TForm4& form) {
-        EXPECT_EQ(form.Memo3->toPlainText(), QStringLiteral("kept"));
+        EXPECT_EQ(named<QPlainTextEdit>(form, "Memo3")->toPlainText(), QStringLiteral("kept"));
     });
 }
 
@@ -250,12 +258,12 @@ TEST(SettingsWindowSave, WritesBothFilesAndTakesEffectAtOnce) {
     Program program(workspace);
     program.start();
     openSettings(program, [](TForm4& form) {
-        form.Edit1->setText(QStringLiteral(u"新钓场"));
-        form.Edit2->setText(QStringLiteral(u"河东路1号"));
-        form.Edit3->setText(QString());
-        form.Edit4->setText(QStringLiteral("80"));
-        form.Memo3->setPlainText(QStringLiteral(u"甲\n乙#1\n"));
-        form.Button1Click();
+        named<QLineEdit>(form, "Edit1")->setText(QStringLiteral(u"新钓场"));
+        named<QLineEdit>(form, "Edit2")->setText(QStringLiteral(u"河东路1号"));
+        named<QLineEdit>(form, "Edit3")->setText(QString());
+        named<QLineEdit>(form, "Edit4")->setText(QStringLiteral("80"));
+        named<QPlainTextEdit>(form, "Memo3")->setPlainText(QStringLiteral(u"甲\n乙#1\n"));
+        click(form, "Button1");
         EXPECT_FALSE(form.isVisible());
     });
     const auto read = settings::ReadSettings(workspace.path("mydb/cs.cd"));
@@ -265,7 +273,7 @@ TEST(SettingsWindowSave, WritesBothFilesAndTakesEffectAtOnce) {
     EXPECT_EQ(read.paperWidth(), 730);
     EXPECT_EQ(workspace.read("mydb/db.cd"), gbk("甲") + "\r\n" + gbk("乙#1") + "\r\n");
     EXPECT_EQ(messages(program), QStringList{QStringLiteral(u"保存成功！")});
-    EXPECT_EQ(program.form1->Label1->text(), QStringLiteral(u"新钓场"));
+    EXPECT_EQ(program.controls().title->text(), QStringLiteral(u"新钓场"));
     EXPECT_EQ(program.form1->settings().paperWidth(), 730);
     program.drawOnce();
     ASSERT_EQ(program.printer.printed.size(), 1u);
@@ -294,17 +302,17 @@ TEST_P(SaveRefusals, SayWhyAndWriteNothing) {
     const std::string settingsBefore = workspace.read("mydb/cs.cd");
     const Refusal& r = GetParam();
     openSettings(program, [&](TForm4& form) {
-        form.Edit1->setText(r.title);
-        form.Edit4->setText(r.paperWidth);
-        form.Memo3->setPlainText(r.pool);
-        form.Button1Click();
+        named<QLineEdit>(form, "Edit1")->setText(r.title);
+        named<QLineEdit>(form, "Edit4")->setText(r.paperWidth);
+        named<QPlainTextEdit>(form, "Memo3")->setPlainText(r.pool);
+        click(form, "Button1");
         EXPECT_TRUE(form.isVisible());
     });
     EXPECT_EQ(workspace.read("mydb/cs.cd"), settingsBefore);
     EXPECT_EQ(workspace.read("mydb/db.cd"), "1\r\n2\r\n3\r\n");
     ASSERT_EQ(messages(program).size(), 1);
     EXPECT_TRUE(messages(program)[0].startsWith(QStringLiteral(u"保存失败："))) << r.name;
-    EXPECT_EQ(program.form1->Label1->text(), QStringLiteral(u"岚舟垂钓园"));
+    EXPECT_EQ(program.controls().title->text(), QStringLiteral(u"岚舟垂钓园"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -325,33 +333,41 @@ TEST(SettingsWindowDesign, AsDesigned) {
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(form.windowFlags() & Qt::WindowSystemMenuHint);
-    EXPECT_EQ(form.PageControl1->tabText(0), QStringLiteral(u"打印信息"));
-    EXPECT_EQ(form.PageControl1->tabText(1), QStringLiteral(u"数据设置"));
-    EXPECT_EQ(form.Panel2->height(), 54);
-    EXPECT_EQ(form.Panel1->height(), 41);
-    EXPECT_EQ(form.Button1->text(), QStringLiteral(u"保存"));
-    EXPECT_EQ(form.Button1->geometry(), QRect(208, 8, 75, 25));
-    EXPECT_EQ(form.Button2->text(), QStringLiteral(u"取消"));
-    EXPECT_EQ(form.Button2->geometry(), QRect(344, 8, 75, 25));
-    EXPECT_EQ(form.Button3->text(), QStringLiteral(u"生  成"));
-    EXPECT_EQ(form.Button3->geometry(), QRect(312, 8, 75, 25));
-    EXPECT_EQ(form.Button4->text(), QStringLiteral(u"清  空"));
-    EXPECT_EQ(form.Button5->text(), QStringLiteral(u"粘贴数据"));
-    EXPECT_EQ(form.Label6->text(), QStringLiteral(u"起止号码： "));
-    EXPECT_EQ(form.Label6->pos(), QPoint(8, 16));
-    EXPECT_EQ(form.Edit1->geometry().topLeft(), QPoint(260, 35));
-    EXPECT_EQ(form.Edit1->width(), 326);
-    EXPECT_EQ(form.Edit4->geometry().topLeft(), QPoint(261, 134));
-    EXPECT_EQ(form.Edit4->width(), 325);
-    EXPECT_EQ(form.ComboBox1->count(), 500);
-    EXPECT_EQ(form.ComboBox1->itemText(499), QStringLiteral("500"));
-    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("1"));
-    EXPECT_EQ(form.ComboBox1->currentIndex(), 0);
-    EXPECT_EQ(form.ComboBox2->currentText(), QStringLiteral("50"));
-    EXPECT_TRUE(form.ComboBox1->isEditable() && form.ComboBox2->isEditable());
-    EXPECT_EQ(form.Memo3->lineWrapMode(), QPlainTextEdit::NoWrap);
+    const auto* pages = named<QTabWidget>(form, "PageControl1");
+    EXPECT_EQ(pages->tabText(0), QStringLiteral(u"打印信息"));
+    EXPECT_EQ(pages->tabText(1), QStringLiteral(u"数据设置"));
+    EXPECT_EQ(named<QWidget>(form, "Panel2")->height(), 54);
+    EXPECT_EQ(named<QWidget>(form, "Panel1")->height(), 41);
+    const struct {
+        const char* name;
+        const char16_t* caption;
+        QPoint at;
+    } buttons[] = {{"Button1", u"保存", {208, 8}},
+                   {"Button2", u"取消", {344, 8}},
+                   {"Button3", u"生  成", {312, 8}},
+                   {"Button4", u"清  空", {400, 8}},
+                   {"Button5", u"粘贴数据", {488, 8}}};
+    for (const auto& b : buttons) {
+        const auto* button = named<QPushButton>(form, b.name);
+        EXPECT_EQ(button->text(), QString::fromUtf16(b.caption)) << b.name;
+        EXPECT_EQ(button->geometry(), QRect(b.at, QSize(75, 25))) << b.name;
+    }
+    const auto* range = named<QLabel>(form, "Label6");
+    EXPECT_EQ(range->text(), QStringLiteral(u"起止号码： "));
+    EXPECT_EQ(range->pos(), QPoint(8, 16));
+    EXPECT_EQ(named<QLineEdit>(form, "Edit1")->geometry(), QRect(260, 35, 326, 21));
+    EXPECT_EQ(named<QLineEdit>(form, "Edit4")->geometry(), QRect(261, 134, 325, 21));
+    const auto* start = named<QComboBox>(form, "ComboBox1");
+    const auto* end = named<QComboBox>(form, "ComboBox2");
+    EXPECT_EQ(start->count(), 500);
+    EXPECT_EQ(start->itemText(499), QStringLiteral("500"));
+    EXPECT_EQ(start->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(start->currentIndex(), 0);
+    EXPECT_EQ(end->currentText(), QStringLiteral("50"));
+    EXPECT_TRUE(start->isEditable() && end->isEditable());
+    EXPECT_EQ(named<QPlainTextEdit>(form, "Memo3")->lineWrapMode(), QPlainTextEdit::NoWrap);
     QStringList captions;
-    for (const QLabel* label : form.TabSheet1->findChildren<QLabel*>()) {
+    for (const QLabel* label : named<QWidget>(form, "TabSheet1")->findChildren<QLabel*>()) {
         captions << label->text();
     }
     EXPECT_TRUE(captions.contains(QStringLiteral(u"垂钓园（标题）名称（6字以内-含6字）：  ")));

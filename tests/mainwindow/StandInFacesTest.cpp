@@ -124,8 +124,8 @@ TEST(StandInFaces, KeepTheTitleAndTheNumberInsideTheirBoxes) {
     testsupport::Workspace workspace;
     testsupport::Program program(workspace);
     program.start(true);
-    program.form1->Label2->setGbkText("88");
-    for (const TextLabel* label : {program.form1->Label1, program.form1->Label2}) {
+    program.controls().number->setGbkText("88");
+    for (const TextLabel* label : {program.controls().title, program.controls().number}) {
         const QRectF box = label->geometry();
         const QRectF ink = inkOf(label);
         EXPECT_TRUE(box.contains(ink))

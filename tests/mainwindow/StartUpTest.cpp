@@ -26,13 +26,13 @@ TEST(StartUp, YesBuildsANewEventFromThePool) {
         QStringLiteral(u"请选择\"是\"否加载原始数据！点\"是\"加载原始数据（适用于每次全新活动的开"
                        u"始），点\"否\"加载上一次剩下的数据（适用于软件意外关闭、电脑意外断电"
                        u"等）！"));
-    EXPECT_EQ(program.form1->Memo1.count(), 4);
-    EXPECT_EQ(program.form1->Memo1.head(), "4");
+    EXPECT_EQ(program.form1->drawQueue().count(), 4);
+    EXPECT_EQ(program.form1->drawQueue().head(), "4");
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出0个，还剩下4个。"));
-    EXPECT_EQ(program.form1->Label1->text(), QStringLiteral(u"岚舟垂钓园"));
+    EXPECT_EQ(program.controls().title->text(), QStringLiteral(u"岚舟垂钓园"));
     EXPECT_EQ(program.form1->settings().paperWidth(), 510);
     EXPECT_EQ(program.form1->settings().lines().size(), 4u);
-    EXPECT_EQ(program.form1->Label2->text(), QStringLiteral("**"));
+    EXPECT_EQ(program.controls().number->text(), QStringLiteral("**"));
     // Nothing is written at start-up.
     EXPECT_EQ(workspace.read("skin/temp.db"), "<missing>");
 }
@@ -43,8 +43,8 @@ TEST(StartUp, NoResumesTheRemainderAsItStands) {
     Program program(workspace);
     program.start(false);
     ASSERT_FALSE(program.form1->endRequested());
-    EXPECT_EQ(program.form1->Memo1.head(), "7#1");
-    EXPECT_EQ(program.form1->Memo1.eventTotal(), 3);
+    EXPECT_EQ(program.form1->drawQueue().head(), "7#1");
+    EXPECT_EQ(program.form1->drawQueue().eventTotal(), 3);
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出0个，还剩下3个。"));
 }
 
@@ -57,7 +57,7 @@ TEST(StartUp, AnEmptyPoolOrRemainderOpensAnEventOfNothing) {
         program.start(answer);
         EXPECT_FALSE(program.form1->endRequested());
         EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出0个，还剩下0个。"));
-        EXPECT_EQ(program.form1->Memo1.eventTotal(), 0);
+        EXPECT_EQ(program.form1->drawQueue().eventTotal(), 0);
     }
 }
 
@@ -67,7 +67,7 @@ TEST(StartUp, AnEmptyTitleLineIsAnEmptyTitle) {
     Program program(workspace);
     program.start();
     EXPECT_FALSE(program.form1->endRequested());
-    EXPECT_EQ(program.form1->Label1->text(), QString());
+    EXPECT_EQ(program.controls().title->text(), QString());
     EXPECT_EQ(program.form1->settings().paperWidth(), 730);
 }
 
