@@ -79,9 +79,9 @@ TEST(ShowStep, LoadsBothPicturesAndMakesTheShortcut) {
     Program program(workspace);
     program.start();
     program.form1->show();
-    EXPECT_EQ(program.controls().start->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(testsupport::shownPicture(program.controls().start),
               testsupport::skinPicture(workspace.path("skin/blue/ks.png")));
-    EXPECT_EQ(program.controls().reprint->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(testsupport::shownPicture(program.controls().reprint),
               testsupport::skinPicture(workspace.path("skin/blue/dy.png")));
     EXPECT_EQ(program.shell.shortcuts, 1);
     EXPECT_TRUE(program.dialogs.shown.size() == 1);
