@@ -51,8 +51,29 @@ struct Outcome {
     std::string failure;
 };
 
+// Waits until the log holds `count` tickets or the child has ended (its event is done).
+bool waitForTickets(testsupport::ChildProcess& child, const std::filesystem::path& log,
+                    std::size_t count) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (!child.ended()) {
+        const std::string text = testsupport::readBytes(log);
+        if (text != "<missing>" && ticketsOf(text).size() >= count) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
 // Starts the child over and over, kills it at a random moment, and checks the event after every
 // kill: the remainder reads whole, nothing is drawn twice, and at most one entry is lost a kill.
+// Where the kill falls is drawn from the event's progress, not from the clock alone: half of the
+// starts wait for one more ticket (or the event's end) before the random delay, so on a machine of
+// any speed, Wine's slow process starts included, events are killed into while they open, resume,
+// draw and print, and they run to their end and begin again.
 Outcome killLoop(const std::string& source, int cycles, unsigned seed) {
     KillWorkspace workspace(source);
     const auto remainder = workspace.folder / "skin/temp.db";
@@ -75,7 +96,13 @@ Outcome killLoop(const std::string& source, int cycles, unsigned seed) {
         try {
             testsupport::ChildProcess child(QHT_DRAW_CHILD,
                                             {workspace.folder.path().string(), log.string()});
-            std::this_thread::sleep_for(std::chrono::microseconds(random() % 2500000));
+            const std::string before = testsupport::readBytes(log);
+            const std::size_t tickets = before == "<missing>" ? 0 : ticketsOf(before).size();
+            if (!waitForTickets(child, log, tickets + random() % 2)) {
+                outcome.failure = "cycle " + std::to_string(cycle) + ": no ticket in two minutes";
+                return outcome;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 1500000));
             child.kill();
         } catch (const std::runtime_error& failure) {
             outcome.failure = failure.what();
@@ -143,8 +170,8 @@ TEST(KillLoop, AnEventSurvivesThreeHundredKillsLosingAtMostOneTicketEach) {
         finished += outcome.finishedEvents;
     }
     EXPECT_EQ(cycles, parallel * cyclesEach);
-    // Twenty entries at about one and a half seconds a draw: events ran to their end and began
-    // again, so new events, resumes and finished events were all killed into.
+    // Half of the 75 starts of a loop wait for a ticket: each loop drew over twenty entries, so
+    // events ran to their end and began again, and finished events were killed into as well.
     EXPECT_GE(finished, parallel);
 }
 

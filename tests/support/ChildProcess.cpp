@@ -70,6 +70,11 @@ bool ChildProcess::kill() {
     return running;
 }
 
+bool ChildProcess::ended() {
+    ended_ = ended_ || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+    return ended_;
+}
+
 #else
 
 ChildProcess::ChildProcess(const std::filesystem::path& program,
@@ -99,6 +104,12 @@ bool ChildProcess::kill() {
     int status = 0;
     waitpid(pid_, &status, 0);
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+bool ChildProcess::ended() {
+    int status = 0;
+    ended_ = ended_ || waitpid(pid_, &status, WNOHANG) == pid_;
+    return ended_;
 }
 
 #endif

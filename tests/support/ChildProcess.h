@@ -18,6 +18,8 @@ public:
 
     // Kills the program and waits until it is gone; true when it was still running.
     bool kill();
+    // True once the program has ended, by itself or by kill().
+    bool ended();
 
 private:
 #ifdef _WIN32
