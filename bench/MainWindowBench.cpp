@@ -2,6 +2,7 @@
 // window started, shown and drawn the same way, each as a whole process; and the reveal handler
 // of a draw from a 10 000-entry queue, its remainder rewrite with flushes included. Run with
 // QT_QPA_PLATFORM=offscreen.
+#include "dialogs/QtCompat.h"
 #include "tests/mainwindow/MainWindowFixture.h"
 
 #include <QApplication>
@@ -92,6 +93,7 @@ BENCHMARK(BM_Reveal)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    qtcompat::prepareApplication();
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

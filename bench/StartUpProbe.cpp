@@ -2,6 +2,7 @@
 // 938 × 718 window, with "text" the same window showing one line of Chinese text, with
 // "main FOLDER" the main window over the workspace in FOLDER, the start-up question answered
 // Yes. mainwindow_bench starts it as a child process and times it.
+#include "dialogs/QtCompat.h"
 #include "tests/mainwindow/MainWindowFixture.h"
 
 #include "report/QtFonts.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 
 int main(int argc, char** argv) {
+    qtcompat::prepareApplication();
     QApplication application(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "bare") == 0) {
         QWidget window;

@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include "dialogs/QtCompat.h"
+
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,7 +29,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && rect().contains(qtcompat::mousePosition(event))) {
         emit clicked();
     }
 }

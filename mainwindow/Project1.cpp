@@ -5,6 +5,7 @@
 #include "Unit1.h"
 
 #include "dialogs/Dialogs.h"
+#include "dialogs/QtCompat.h"
 #include "draw/EntropySeedSource.h"
 #include "report/QtFonts.h"
 #include "shell/DesktopShell.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     // The shell link object needs the component-object library on this thread.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 #endif
+    qtcompat::prepareApplication();
     QApplication application(argc, argv);
     QApplication::setApplicationName(texts::applicationTitle);
     report::installFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));

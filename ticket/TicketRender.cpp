@@ -5,6 +5,7 @@
 #include "TicketLayout.h"
 
 #include "common/Codepage.h"
+#include "dialogs/QtCompat.h"
 #include "report/QtFonts.h"
 #include "report/ReportPainter.h"
 #include "report/ReportPrinter.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 2;
     }
+    qtcompat::prepareApplication();
     QApplication app(argc, argv);
     report::installFonts(QStringLiteral(QHT_FONT_FOLDER));
     const std::string base = QCoreApplication::arguments().at(1).toStdString();

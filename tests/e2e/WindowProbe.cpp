@@ -3,6 +3,8 @@
 //                                       prints "zoomed=0|1 outer=X,Y,W,H client=X,Y,W,H"
 //                                       (screen pixels); exit 1 on time-out
 //   window_probe link FILE.lnk          prints the shortcut's "target=…" and "folder=…"
+//   window_probe version                prints the Windows version every program of the prefix
+//                                       is told, as "major.minor.build"
 // Texts in and out are UTF-8.
 #include <windows.h>
 
@@ -107,6 +109,23 @@ int describeLink(const std::wstring& file) {
     return 0;
 }
 
+// The version as the system tells it to any program, without the compatibility shims that
+// GetVersionEx applies: what Qt reads too.
+int describeVersion() {
+    using GetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const auto get = reinterpret_cast<GetVersion>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!get || get(&version) != 0) {
+        std::fprintf(stderr, "cannot read the Windows version\n");
+        return 1;
+    }
+    std::printf("%lu.%lu.%lu\n", version.dwMajorVersion, version.dwMinorVersion,
+                version.dwBuildNumber);
+    return 0;
+}
+
 } // namespace
 
 int main() {
@@ -119,6 +138,9 @@ int main() {
     if (command == L"link" && count == 3) {
         return describeLink(arguments[2]);
     }
-    std::fprintf(stderr, "usage: window_probe window TITLE SECONDS | link FILE.lnk\n");
+    if (command == L"version" && count == 2) {
+        return describeVersion();
+    }
+    std::fprintf(stderr, "usage: window_probe window TITLE SECONDS | link FILE.lnk | version\n");
     return 2;
 }

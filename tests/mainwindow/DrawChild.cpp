@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 
 #include "common/ByteText.h"
+#include "dialogs/QtCompat.h"
 #include "draw/EntropySeedSource.h"
 #include "draw/EventFiles.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::filesystem::current_path(argv[1]);
+    qtcompat::prepareApplication();
     QApplication application(argc, argv);
     std::error_code ignored;
     const bool resume =

@@ -198,8 +198,8 @@ TEST(SettingsWindow, PaperWidthTakesDigitsAndBackspaceOnly) {
         }
         EXPECT_EQ(named<QLineEdit>(form, "Edit4")->text(), QStringLiteral("5"));
     });
-    EXPECT_EQ(messages(program),
-              QStringList(3, QStringLiteral(u"对不起，只能输入数字,不带符号！")));
+    const QString onlyDigits = QStringLiteral(u"对不起，只能输入数字,不带符号！");
+    EXPECT_EQ(messages(program), (QStringList{onlyDigits, onlyDigits, onlyDigits}));
 }
 
 TEST(SettingsWindow, CancelLosesTheEditsAndTheNextOpeningShowsTheLinesAgain) {
