@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
          folder / "skin" / "blue" / "cs.png", "PNG");
 
     settings::WriteSettings(settings::Settings({gbk("岚舟垂钓园"), gbk("地址：湖畔路8号"),
-                                                gbk("电话：0571-8888"), "58"}),
+                                                gbk("电话：0571-8888"), "58", "1"}),
                             folder / "mydb" / "cs.cd");
     std::vector<std::string> pool;
     for (int i = 1; i <= 50; ++i) {

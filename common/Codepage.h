@@ -19,6 +19,8 @@ std::optional<std::string> utf8ToGbk(std::string_view utf8);
 // A wide text (a file name) in the ANSI code page, for the ANSI interfaces and the system's own
 // texts. A character the code page cannot hold becomes its default character.
 std::string ansiFromWide(std::wstring_view wide);
+// GBK bytes as a wide text, for the wide interfaces that take the program's own data.
+std::wstring wideFromGbk(std::string_view gbk);
 #endif
 
 } // namespace common

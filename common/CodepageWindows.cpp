@@ -38,6 +38,10 @@ std::string ansiFromWide(std::wstring_view wide) {
     return fromWide(wide, CP_ACP, nullptr);
 }
 
+std::wstring wideFromGbk(std::string_view gbk) {
+    return toWide(gbk, 936);
+}
+
 std::string gbkToUtf8(std::string_view gbk) {
     // Character by character, so that a byte which is no GBK becomes U+FFFD as through iconv
     // elsewhere; Windows' own table would turn 0xFF into a private-use character and a lone lead

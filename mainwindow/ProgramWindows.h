@@ -12,7 +12,7 @@
 // settings window), with the system's printing, wired into the main window.
 class ProgramWindows {
 public:
-    ProgramWindows(TForm1& form1, Dialogs& dialogs);
+    ProgramWindows(TForm1& form1, Dialogs& dialogs, speech::Speech& speech);
 
     TForm2 form2;
     ticket::SystemPrintService printer;

@@ -9,6 +9,7 @@
 #include "draw/EntropySeedSource.h"
 #include "report/QtFonts.h"
 #include "shell/DesktopShell.h"
+#include "speech/SystemSpeech.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,8 +31,9 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     draw::EntropySeedSource seeds;
     shell::DesktopShell shell;
-    TForm1 form1({dialogs, seeds, shell});
-    ProgramWindows others(form1, dialogs);
+    speech::SystemSpeech speech;
+    TForm1 form1({dialogs, seeds, shell, speech});
+    ProgramWindows others(form1, dialogs, speech);
 
     form1.showMaximized();
     if (form1.endRequested()) {

@@ -231,6 +231,9 @@ void TForm1::Timer1Timer() {
 void TForm1::Timer2Timer() {
     Timer1.stop();
     Label2->setGbkText(Memo1.head());
+    if (settings_.announces()) {
+        services_.speech.say(speech::announcementText(Memo1.head()));
+    }
     Memo1.removeHead();
     try {
         draw::writeQueueFile(Memo1, services_.paths.at(draw::remainderFilePath));

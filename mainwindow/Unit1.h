@@ -18,11 +18,12 @@
 #include <vector>
 
 // What the main window is given to reach the world: message boxes, the source of chance, the
-// desktop shell and where the files are.
+// desktop shell, the system's speech and where the files are.
 struct MainServices {
     Dialogs& dialogs;
     draw::SeedSource& seeds;
     shell::Shell& shell;
+    speech::Speech& speech;
     draw::ProgramPaths paths = {};
 };
 

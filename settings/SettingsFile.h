@@ -38,8 +38,9 @@ std::int32_t paperWidthFromLine(std::string_view line);
 // Whether the settings window may save line 4: digits only, 10 to 300 millimetres.
 bool isAcceptedPaperWidthLine(std::string_view line);
 
-// The settings lines (title, remark 1, remark 2, paper width in millimetres) and the paper width
-// they give: what the reader makes, the settings window saves and the writer writes.
+// The settings lines (title, remark 1, remark 2, paper width in millimetres, and the spoken
+// announcement) and the paper width they give: what the reader makes, the settings window saves
+// and the writer writes.
 class Settings {
 public:
     Settings() = default;
@@ -51,6 +52,9 @@ public:
     const std::string& line(int k) const;
     // In tenths of a millimetre.
     std::int32_t paperWidth() const { return paperWidth_; }
+    // Line 5, which readers of the four-line format pass over: "1" has each drawn entry said
+    // aloud; anything else, or no line 5 (a file of an older installation), leaves it unsaid.
+    bool announces() const { return line(5) == "1"; }
 
 private:
     std::vector<std::string> lines_;

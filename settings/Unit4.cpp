@@ -7,6 +7,7 @@
 #include "draw/ConsecutivePool.h"
 #include "draw/EventFiles.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@ const QString saved = QStringLiteral(u"保存成功！");
 const QString notInCodePage = QStringLiteral(u"保存失败：内容中有无法保存的字符，请修改后再保存！");
 const QString badPaperWidth =
     QStringLiteral(u"保存失败：小票纸的宽度须是10到300之间的数字（mm）！");
+const QString noChineseVoice = QStringLiteral(u"没有找到中文语音，请在系统中安装中文语音。");
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top) {
     auto* b = new QPushButton(caption, parent);
@@ -64,10 +66,10 @@ std::optional<std::string> gbkOf(const QString& text) {
 
 } // namespace
 
-TForm4::TForm4(Dialogs& dialogs, draw::ProgramPaths paths, QWidget* parent)
+TForm4::TForm4(Dialogs& dialogs, speech::Speech& speech, draw::ProgramPaths paths, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint),
-      dialogs_(dialogs), paths_(std::move(paths)) {
+      dialogs_(dialogs), speech_(speech), paths_(std::move(paths)) {
     setWindowTitle(QStringLiteral(u"设置"));
     setFixedSize(621, 366);
 
@@ -89,6 +91,7 @@ TForm4::TForm4(Dialogs& dialogs, draw::ProgramPaths paths, QWidget* parent)
     connect(Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TForm4::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TForm4::Button5Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm4::Button6Click);
 }
 
 void TForm4::createPrintPage() {
@@ -104,6 +107,11 @@ void TForm4::createPrintPage() {
     Edit3 = edit(TabSheet1, "Edit3", 261, 96, 326);
     Edit4 = edit(TabSheet1, "Edit4", 261, 134, 325);
     Edit4->installEventFilter(this);
+    CheckBox1 = new QCheckBox(QStringLiteral(u"抽号后语音播报"), TabSheet1);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->move(27, 172);
+    CheckBox1->adjustSize();
+    Button6 = button(TabSheet1, "Button6", QStringLiteral(u"试听"), 261, 168);
 }
 
 void TForm4::createDataPage() {
@@ -136,6 +144,7 @@ void TForm4::setPrintFields(const settings::Settings& settings) {
     for (int k = 1; k <= 4; ++k) {
         fields[k - 1]->setText(QString::fromStdString(common::gbkToUtf8(settings.line(k))));
     }
+    CheckBox1->setChecked(settings.announces());
     saved_.reset();
 }
 
@@ -204,6 +213,14 @@ void TForm4::Button2Click() {
     reject();
 }
 
+void TForm4::Button6Click() {
+    if (!speech_.hasChineseVoice()) {
+        dialogs_.showMessage(noChineseVoice);
+        return;
+    }
+    speech_.say(speech::announcementText("12"));
+}
+
 void TForm4::Button1Click() {
     std::vector<std::string> lines;
     for (const QLineEdit* field : {Edit1, Edit2, Edit3, Edit4}) {
@@ -223,6 +240,7 @@ void TForm4::Button1Click() {
         dialogs_.showMessage(badPaperWidth);
         return;
     }
+    lines.push_back(CheckBox1->isChecked() ? "1" : "0");
     const settings::Settings settings(std::move(lines));
     try {
         settings::WriteSettings(settings, paths_.at(settings::settingsFilePath));

@@ -3,12 +3,14 @@
 #include "SettingsWriter.h"
 
 #include "draw/EventFiles.h"
+#include "speech/Speech.h"
 
 #include <QDialog>
 
 #include <optional>
 
 class Dialogs;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -23,9 +25,10 @@ class TForm4 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm4(Dialogs& dialogs, draw::ProgramPaths paths = {}, QWidget* parent = nullptr);
+    TForm4(Dialogs& dialogs, speech::Speech& speech, draw::ProgramPaths paths = {},
+           QWidget* parent = nullptr);
 
-    // Fills Edit1 to Edit4 from the settings lines (GBK).
+    // Fills Edit1 to Edit4 and CheckBox1 from the settings lines (GBK).
     void setPrintFields(const settings::Settings& settings);
     // The settings written by the last successful Save of this opening, if there was one.
     const std::optional<settings::Settings>& savedSettings() const { return saved_; }
@@ -44,6 +47,8 @@ private:
     QLineEdit* Edit2;
     QLineEdit* Edit3;
     QLineEdit* Edit4;
+    QCheckBox* CheckBox1;
+    QPushButton* Button6;
     QLabel* Label6;
     QComboBox* ComboBox1;
     QComboBox* ComboBox2;
@@ -62,11 +67,13 @@ private:
     void Button3Click();
     void Button4Click();
     void Button5Click();
+    void Button6Click();
 
     void createPrintPage();
     void createDataPage();
 
     Dialogs& dialogs_;
+    speech::Speech& speech_;
     draw::ProgramPaths paths_;
     std::optional<settings::Settings> saved_;
 };

@@ -97,9 +97,10 @@ TEST_F(CupsPrinting, ADrawPrintsItsTicketAndAPrintAskedForMeanwhileIsIgnored) {
 
     testsupport::FakeDialogs dialogs;
     testsupport::FakeShell shell;
+    testsupport::FakeSpeech speech;
     testsupport::CounterSeedSource seeds;
-    TForm1 form1({dialogs, seeds, shell, workspace.programPaths()});
-    ProgramWindows others(form1, dialogs);
+    TForm1 form1({dialogs, seeds, shell, speech, workspace.programPaths()});
+    ProgramWindows others(form1, dialogs, speech);
     ticket::SystemPrintService& printer = others.printer;
     TForm2& form2 = others.form2;
     form1.show();

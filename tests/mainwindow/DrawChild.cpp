@@ -51,8 +51,9 @@ int main(int argc, char** argv) {
     testsupport::FakeDialogs dialogs;
     dialogs.answer = !resume;
     testsupport::FakeShell shell;
+    testsupport::FakeSpeech speech;
     draw::EntropySeedSource seeds;
-    TForm1 form1({dialogs, seeds, shell});
+    TForm1 form1({dialogs, seeds, shell, speech});
     if (form1.endRequested()) {
         return 3;
     }

@@ -50,6 +50,35 @@ TEST(DrawCycle, TheLastEntryLeavesAnEmptyRemainderAndThenFinished) {
     EXPECT_TRUE(program.controls().start->isEnabled());
 }
 
+TEST(DrawCycle, EachDrawnEntryIsSaidOnceAtItsRevealAndNothingElseIs) {
+    Workspace workspace;
+    workspace.writeSettings("T", "R1", "R2", "58", "1");
+    workspace.writePool({"12#1", "A3#2"});
+    Program program(workspace);
+    program.start();
+    EXPECT_TRUE(program.speech.said.empty()); // nothing at start-up
+    program.drawOnce();
+    program.form1->Image4Click(); // the reprint is not said again
+    program.drawOnce();
+    program.form1->Image2Click(); // 完
+    EXPECT_EQ(program.number(), "完");
+    EXPECT_EQ(program.speech.said, (std::vector<std::string>{gbk("12号"), "A3"}));
+    EXPECT_EQ(program.printer.printed.size(), 3u);
+}
+
+TEST(DrawCycle, NothingIsSaidWhenTheAnnouncementIsOffOrMissing) {
+    const std::optional<std::string> lines[] = {"0", " 1", std::nullopt};
+    for (const auto& line : lines) {
+        Workspace workspace;
+        workspace.writeSettings("T", "R1", "R2", "58", line);
+        Program program(workspace);
+        program.start();
+        program.drawOnce();
+        EXPECT_EQ(program.printer.printed.size(), 1u);
+        EXPECT_TRUE(program.speech.said.empty()) << line.value_or("no line 5");
+    }
+}
+
 TEST(DrawCycle, AnEmptyQueueShowsFinishedAtOnce) {
     Workspace workspace;
     workspace.writeText("skin/temp.db", "");

@@ -11,9 +11,11 @@ namespace {
 using testsupport::Program;
 using testsupport::Workspace;
 
-// With the real timers; run alone, so that a loaded machine does not stretch the half second.
+// With the real timers; run alone, so that a loaded machine does not stretch the half second. The
+// drawn entry is said aloud, which must not shift any of it.
 TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     Workspace workspace;
+    workspace.writeSettings("T", "R1", "R2", "58", "1");
     workspace.writePool({"a#1", "b#2", "c#3"});
     Program program(workspace);
     program.start();
@@ -45,8 +47,9 @@ TEST(DrawCycle, RevealsAt500MillisecondsAndPrintsAtAbout1500) {
     }
     EXPECT_FALSE(flickered.empty());
 
-    // Revealed: the head on the display, the remainder written, the drawn picture up.
+    // Revealed: the head on the display and said, the remainder written, the drawn picture up.
     EXPECT_EQ(program.number(), "a");
+    EXPECT_EQ(program.speech.said, std::vector<std::string>{"a"});
     EXPECT_EQ(workspace.read("skin/temp.db"), "b\r\nc\r\n");
     EXPECT_EQ(program.status(), QStringLiteral(u"已经摇出1个，还剩下2个。"));
     EXPECT_EQ(testsupport::shownPicture(ui.start),

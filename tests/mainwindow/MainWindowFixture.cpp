@@ -91,12 +91,16 @@ Workspace::Workspace() {
 }
 
 void Workspace::writeSettings(const std::string& title, const std::string& remark1,
-                              const std::string& remark2, const std::string& paperWidth) {
+                              const std::string& remark2, const std::string& paperWidth,
+                              const std::optional<std::string>& announcement) {
     std::filesystem::create_directories(folder_ / "mydb");
-    // Any four lines, a broken paper width too.
+    // Any lines, a broken paper width too.
+    std::vector<std::string> lines{title, remark1, remark2, paperWidth};
+    if (announcement) {
+        lines.push_back(*announcement);
+    }
     writeBytes(folder_ / "mydb/cs.cd",
-               settings::EncodeSettingsText({title, remark1, remark2, paperWidth},
-                                            settings::settingsPassphrase));
+               settings::EncodeSettingsText(lines, settings::settingsPassphrase));
 }
 
 void Workspace::writeText(const std::string& relative, const std::string& bytes) {
@@ -144,10 +148,10 @@ bool MainControls::drawRunning() const {
 
 void Program::start(bool answer) {
     dialogs.answer = answer;
-    form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell, paths});
+    form1 = std::make_unique<TForm1>(MainServices{dialogs, seeds, shell, speech, paths});
     form2 = std::make_unique<TForm2>();
     form3 = std::make_unique<TForm3>();
-    form4 = std::make_unique<TForm4>(dialogs, paths);
+    form4 = std::make_unique<TForm4>(dialogs, speech, paths);
     printing = std::make_unique<ticket::TicketPrinting>(*form2, *form3, printer, clock);
     form1->attachTicket(*printing, *form3);
     form1->attachSettingsWindow(*form4);

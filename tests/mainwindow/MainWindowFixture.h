@@ -3,6 +3,7 @@
 #include "dialogs/Dialogs.h"
 #include "mainwindow/Unit1.h"
 #include "shell/Shell.h"
+#include "speech/Speech.h"
 #include "tests/support/CounterSeedSource.h"
 #include "tests/support/TempFolder.h"
 #include "ticket/PrintService.h"
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -57,6 +59,15 @@ public:
     int webPages = 0;
 };
 
+// Records every text it is asked to say (GBK).
+class FakeSpeech final : public speech::Speech {
+public:
+    void say(const std::string& text) override { said.push_back(text); }
+    bool hasChineseVoice() override { return chineseVoice; }
+    std::vector<std::string> said;
+    bool chineseVoice = true;
+};
+
 // Records what each print would have put on paper, or fails.
 class FakePrintService final : public ticket::PrintService {
 public:
@@ -87,8 +98,10 @@ public:
     // The program's files here, the export file too.
     draw::ProgramPaths programPaths() const { return {folder_.path(), folder_ / "lzreport.txt"}; }
     std::filesystem::path path(const std::string& relative) const { return folder_ / relative; }
+    // Four lines, and a fifth (the announcement) when one is given.
     void writeSettings(const std::string& title, const std::string& remark1,
-                       const std::string& remark2, const std::string& paperWidth);
+                       const std::string& remark2, const std::string& paperWidth,
+                       const std::optional<std::string>& announcement = std::nullopt);
     void writeText(const std::string& relative, const std::string& bytes);
     void writePool(const std::vector<std::string>& lines);
     void remove(const std::string& relative);
@@ -145,6 +158,7 @@ struct Program {
     draw::ProgramPaths paths;
     FakeDialogs dialogs;
     FakeShell shell;
+    FakeSpeech speech;
     CounterSeedSource seeds{0x9E3779B9u};
     FakePrintService printer;
     FixedClock clock;

@@ -97,8 +97,8 @@ protected:
         const QString name = testsupport::rawTestPrinter();
         ASSERT_TRUE(ticket::takesRawBytes(ticket::printerFacts(name)));
         workspace.writePool({"37"});
-        form1 =
-            std::make_unique<TForm1>(MainServices{dialogs, seeds, shell, workspace.programPaths()});
+        form1 = std::make_unique<TForm1>(
+            MainServices{dialogs, seeds, shell, speech, workspace.programPaths()});
         printer = std::make_unique<ticket::SystemPrintService>(
             QStringList{name}, [name] { return QPrinterInfo::printerInfo(name); },
             std::chrono::seconds(3));
@@ -116,6 +116,7 @@ protected:
     Workspace workspace;
     testsupport::FakeDialogs dialogs;
     testsupport::FakeShell shell;
+    testsupport::FakeSpeech speech;
     testsupport::CounterSeedSource seeds;
     const common::LocalClock clock;
     TForm2 form2;

@@ -4,6 +4,7 @@
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputDialog>
@@ -96,9 +97,10 @@ TEST(AccessPrompt, ThePromptShowsStarsFromTheFirstKey) {
     Workspace workspace;
     QtDialogs dialogs;
     testsupport::FakeShell shell;
+    testsupport::FakeSpeech speech;
     testsupport::CounterSeedSource seeds;
     testsupport::FakeDialogs startDialogs;
-    TForm1 form1({startDialogs, seeds, shell});
+    TForm1 form1({startDialogs, seeds, shell, speech});
     bool checked = false;
     QTimer::singleShot(50, [&] {
         auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
@@ -262,6 +264,7 @@ TEST(SettingsWindowSave, WritesBothFilesAndTakesEffectAtOnce) {
         named<QLineEdit>(form, "Edit2")->setText(QStringLiteral(u"河东路1号"));
         named<QLineEdit>(form, "Edit3")->setText(QString());
         named<QLineEdit>(form, "Edit4")->setText(QStringLiteral("80"));
+        named<QCheckBox>(form, "CheckBox1")->setChecked(true);
         named<QPlainTextEdit>(form, "Memo3")->setPlainText(QStringLiteral(u"甲\n乙#1\n"));
         click(form, "Button1");
         EXPECT_FALSE(form.isVisible());
@@ -271,6 +274,8 @@ TEST(SettingsWindowSave, WritesBothFilesAndTakesEffectAtOnce) {
     EXPECT_EQ(read.line(2), gbk("河东路1号"));
     EXPECT_EQ(read.line(3), "");
     EXPECT_EQ(read.paperWidth(), 730);
+    EXPECT_EQ(read.lines().size(), 5u);
+    EXPECT_TRUE(read.announces());
     EXPECT_EQ(workspace.read("mydb/db.cd"), gbk("甲") + "\r\n" + gbk("乙#1") + "\r\n");
     EXPECT_EQ(messages(program), QStringList{QStringLiteral(u"保存成功！")});
     EXPECT_EQ(program.controls().title->text(), QStringLiteral(u"新钓场"));
@@ -280,6 +285,40 @@ TEST(SettingsWindowSave, WritesBothFilesAndTakesEffectAtOnce) {
     EXPECT_EQ(program.printer.printed[0].title, gbk("新钓场"));
     EXPECT_EQ(program.printer.printed[0].remarks, gbk("河东路1号") + "\r\n");
     EXPECT_EQ(program.printer.printed[0].pageWidth, 730);
+    // The saved pool waits for the next event; the announcement is on at once.
+    EXPECT_EQ(program.speech.said,
+              std::vector<std::string>{program.printer.printed[0].number + gbk("号")});
+}
+
+TEST(SettingsWindow, TheAnnouncementBoxShowsLineFiveAndListenSaysTwelve) {
+    Workspace workspace;
+    workspace.writeSettings("T", "R1", "R2", "58", "1");
+    Program program(workspace);
+    program.start();
+    openSettings(program, [&](TForm4& form) {
+        EXPECT_TRUE(named<QCheckBox>(form, "CheckBox1")->isChecked());
+        click(form, "Button6");
+        EXPECT_EQ(program.speech.said, std::vector<std::string>{gbk("12号")});
+        program.speech.chineseVoice = false;
+        click(form, "Button6");
+        named<QCheckBox>(form, "CheckBox1")->setChecked(false);
+        click(form, "Button1");
+    });
+    EXPECT_EQ(program.speech.said.size(), 1u);
+    EXPECT_EQ(messages(program),
+              (QStringList{QStringLiteral(u"没有找到中文语音，请在系统中安装中文语音。"),
+                           QStringLiteral(u"保存成功！")}));
+    EXPECT_EQ(settings::ReadSettings(workspace.path("mydb/cs.cd")).line(5), "0");
+    program.drawOnce();
+    EXPECT_EQ(program.speech.said.size(), 1u);
+
+    // A four-line file of an older installation: the box is clear.
+    Workspace older;
+    Program before(older);
+    before.start();
+    openSettings(before, [](TForm4& form) {
+        EXPECT_FALSE(named<QCheckBox>(form, "CheckBox1")->isChecked());
+    });
 }
 
 struct Refusal {
@@ -327,7 +366,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SettingsWindowDesign, AsDesigned) {
     Workspace workspace;
     testsupport::FakeDialogs dialogs;
-    TForm4 form(dialogs);
+    testsupport::FakeSpeech speech;
+    TForm4 form(dialogs, speech);
     EXPECT_EQ(form.windowTitle(), QStringLiteral(u"设置"));
     EXPECT_EQ(form.size(), QSize(621, 366));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -342,11 +382,9 @@ TEST(SettingsWindowDesign, AsDesigned) {
         const char* name;
         const char16_t* caption;
         QPoint at;
-    } buttons[] = {{"Button1", u"保存", {208, 8}},
-                   {"Button2", u"取消", {344, 8}},
-                   {"Button3", u"生  成", {312, 8}},
-                   {"Button4", u"清  空", {400, 8}},
-                   {"Button5", u"粘贴数据", {488, 8}}};
+    } buttons[] = {{"Button1", u"保存", {208, 8}},     {"Button2", u"取消", {344, 8}},
+                   {"Button3", u"生  成", {312, 8}},   {"Button4", u"清  空", {400, 8}},
+                   {"Button5", u"粘贴数据", {488, 8}}, {"Button6", u"试听", {261, 168}}};
     for (const auto& b : buttons) {
         const auto* button = named<QPushButton>(form, b.name);
         EXPECT_EQ(button->text(), QString::fromUtf16(b.caption)) << b.name;
@@ -357,6 +395,9 @@ TEST(SettingsWindowDesign, AsDesigned) {
     EXPECT_EQ(range->pos(), QPoint(8, 16));
     EXPECT_EQ(named<QLineEdit>(form, "Edit1")->geometry(), QRect(260, 35, 326, 21));
     EXPECT_EQ(named<QLineEdit>(form, "Edit4")->geometry(), QRect(261, 134, 325, 21));
+    const auto* announce = named<QCheckBox>(form, "CheckBox1");
+    EXPECT_EQ(announce->text(), QStringLiteral(u"抽号后语音播报"));
+    EXPECT_EQ(announce->parentWidget(), named<QWidget>(form, "TabSheet1"));
     const auto* start = named<QComboBox>(form, "ComboBox1");
     const auto* end = named<QComboBox>(form, "ComboBox2");
     EXPECT_EQ(start->count(), 500);

@@ -107,6 +107,16 @@ TEST(ReadSettings, OnlyCrLfSplitsLinesAndLinesAfterTheFourthAreIgnored) {
     EXPECT_EQ(settings.paperWidth(), 510);
 }
 
+TEST(ReadSettings, LineFiveOfOneAloneHasTheDrawsSaidAloud) {
+    EXPECT_FALSE(read(fileTextFor("T\r\nA\r\nB\r\n58")).announces());
+    EXPECT_TRUE(read(fileTextFor("T\r\nA\r\nB\r\n58\r\n1")).announces());
+    EXPECT_TRUE(read(fileTextFor("T\r\nA\r\nB\r\n58\r\n1\r\nsixth")).announces());
+    for (const char* other : {"0", "1 ", "yes", ""}) {
+        EXPECT_FALSE(read(fileTextFor(std::string("T\r\nA\r\nB\r\n58\r\n") + other)).announces())
+            << other;
+    }
+}
+
 struct WidthCase {
     std::string line4;
     std::int32_t width;
