@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <set>
 #include <stdexcept>
@@ -93,21 +94,28 @@ Outcome killLoop(const std::string& source, int cycles, unsigned seed) {
                 testsupport::readBytes(log) == "<missing>" ? 0 : testsupport::readBytes(log).size();
             missing = 0;
         }
-        try {
-            testsupport::ChildProcess child(QHT_DRAW_CHILD,
-                                            {workspace.folder.path().string(), log.string()});
-            const std::string before = testsupport::readBytes(log);
-            const std::size_t tickets = before == "<missing>" ? 0 : ticketsOf(before).size();
-            if (!waitForTickets(child, log, tickets + random() % 2)) {
-                outcome.failure = "cycle " + std::to_string(cycle) + ": no ticket in two minutes";
-                return outcome;
+        // Wine now and then fails to start a process on a loaded machine; that is no kill.
+        std::optional<testsupport::ChildProcess> child;
+        for (int attempt = 1; !child; ++attempt) {
+            try {
+                child.emplace(QHT_DRAW_CHILD, std::vector<std::string>{
+                                                  workspace.folder.path().string(), log.string()});
+            } catch (const std::runtime_error& failure) {
+                if (attempt == 3) {
+                    outcome.failure = failure.what();
+                    return outcome;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
             }
-            std::this_thread::sleep_for(std::chrono::microseconds(random() % 1500000));
-            child.kill();
-        } catch (const std::runtime_error& failure) {
-            outcome.failure = failure.what();
+        }
+        const std::string before = testsupport::readBytes(log);
+        const std::size_t tickets = before == "<missing>" ? 0 : ticketsOf(before).size();
+        if (!waitForTickets(*child, log, tickets + random() % 2)) {
+            outcome.failure = "cycle " + std::to_string(cycle) + ": no ticket in two minutes";
             return outcome;
         }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 1500000));
+        child->kill();
         ++outcome.cycles;
 
         const std::string bytes = testsupport::readBytes(remainder);
