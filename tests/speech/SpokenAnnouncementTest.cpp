@@ -45,12 +45,12 @@ public:
 
     const testsupport::TempFolder& home() const { return home_; }
 
-    // The speech server started for the test, which it ends too.
+    // The speech server started for the test ends with it (its modules follow on their own).
     ~NullAudio() {
         const std::string pid =
             testsupport::readBytes(runtime_ / "speech-dispatcher/pid/speech-dispatcher.pid");
         if (pid != "<missing>") {
-            ::kill(std::atoi(pid.c_str()), SIGTERM);
+            ::kill(std::atoi(pid.c_str()), SIGKILL);
         }
     }
 
