@@ -3,9 +3,11 @@
 #include "common/Codepage.h"
 
 #include <libspeechd.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
@@ -44,6 +46,13 @@ bool chooseMandarinVoice(SPDConnection* connection) {
 } // namespace
 
 VoiceEngine::VoiceEngine() {
+    // libspeechd writes to the server's socket without MSG_NOSIGNAL. With SIGPIPE blocked on the
+    // engine's thread, a server that has died makes the write fail instead of ending the program.
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+
     char* error = nullptr;
     // Starts the user's speech server when none runs yet.
     SPDConnection* connection =
